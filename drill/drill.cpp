@@ -1,0 +1,186 @@
+#include "drill.h"
+
+#include "../res/ids.h"
+#include "drill_dialog.h"
+#include "drill_state.h"
+#include "sequence.h"
+
+namespace {
+
+constexpr char StartCaption[] = "СТАРТ";
+constexpr char StopCaption[] = "ОСТАНОВИТЬ";
+constexpr char SuccessText[] = "Вы запомнили все цифры!";
+constexpr char SuccessCaption[] = "Браво!";
+constexpr char GiveUpCaption[] = "Вы не запомнили следующий ряд:";
+
+// The controls that set up a drill: locked while a series is shown or recalled.
+constexpr int SetupControls[] = {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS};
+constexpr int RecallControls[] = {ID_ANSWER, ID_HINT};
+
+// Each success makes the next series one value longer and two seconds longer.
+constexpr int CountStep = 1;
+constexpr int SecondsStep = 2;
+
+void StartMemorize(DrillDialog& dialog)
+{
+    // Disabling a focused count or time field commits it, so the series uses what was typed.
+    for (int control : SetupControls)
+        dialog.Enable(control, false);
+    dialog.Enable(ID_START, false);
+    // The countdown is drawn where the icon was; hiding it repaints that area.
+    dialog.ShowTimerIcon(false);
+    GenerateSequence(dialog, dialog.NumbersModeChosen());
+    dialog.SetText(ID_SEQUENCE, Drill.SequenceText);
+    Drill.Countdown = Drill.ShowSeconds;
+    dialog.StartCountdownTimer();
+    Drill.Phase = DrillPhase::Memorize;
+}
+
+void StartRecall(DrillDialog& dialog)
+{
+    for (int control : RecallControls)
+        dialog.Enable(control, true);
+    dialog.Enable(ID_START, true);
+    dialog.SetText(ID_START, StopCaption);
+    dialog.ShowTimerIcon(true);
+    Drill.RecallIndex = 0;
+    Drill.SequenceText[0] = '\0';
+    dialog.SetText(ID_SEQUENCE, nullptr);
+    dialog.Focus(ID_ANSWER);
+    Drill.Phase = DrillPhase::Recall;
+    dialog.Invalidate(DrillArea::Progress);
+}
+
+void ReturnToIdle(DrillDialog& dialog)
+{
+    for (int control : SetupControls)
+        dialog.Enable(control, true);
+    for (int control : RecallControls)
+        dialog.Enable(control, false);
+    dialog.SetText(ID_START, StartCaption);
+    dialog.SetText(ID_SEQUENCE, nullptr);
+    dialog.SetText(ID_ANSWER, nullptr);
+    dialog.Focus(ID_START);
+    Drill.Phase = DrillPhase::Idle;
+    dialog.Invalidate(DrillArea::Progress);
+}
+
+std::uint8_t ClampParameter(int value)
+{
+    if (value < 1)
+        return 1;
+    return value > MaxParameter ? MaxParameter : static_cast<std::uint8_t>(value);
+}
+
+bool IsPlainDigits(const char* text)
+{
+    for (; *text != '\0'; ++text)
+        if (*text < '0' || *text > '9')
+            return false;
+    return true;
+}
+
+// The field shows the value in force: plain digits stay as typed ("05"),
+// anything else is rewritten as the number taken.
+void CommitParameter(DrillDialog& dialog, int control, std::uint8_t& parameter)
+{
+    dialog.ReadText(control, Drill.NumberText, NumberTextSize);
+    const auto typed = static_cast<std::uint8_t>(ParseNumber(Drill.NumberText));
+    parameter = ClampParameter(typed);
+    if (parameter != typed || !IsPlainDigits(Drill.NumberText))
+        FormatNumber(parameter);
+    dialog.SetText(control, Drill.NumberText);
+}
+
+void CompleteSeries(DrillDialog& dialog)
+{
+    dialog.SetText(ID_SEQUENCE, Drill.SequenceText);
+    dialog.ShowMessage(SuccessText, SuccessCaption);
+    Drill.ItemCount = ClampParameter(Drill.ItemCount + CountStep);
+    Drill.ShowSeconds = ClampParameter(Drill.ShowSeconds + SecondsStep);
+    FormatNumber(Drill.ItemCount);
+    dialog.SetText(ID_COUNT, Drill.NumberText);
+    FormatNumber(Drill.ShowSeconds);
+    dialog.SetText(ID_TIME, Drill.NumberText);
+    AdvancePhase(dialog);
+}
+
+} // namespace
+
+void AdvancePhase(DrillDialog& dialog)
+{
+    switch (Drill.Phase) {
+    case DrillPhase::Idle:
+        StartMemorize(dialog);
+        break;
+    case DrillPhase::Memorize:
+        StartRecall(dialog);
+        break;
+    case DrillPhase::Recall:
+        ReturnToIdle(dialog);
+        break;
+    }
+}
+
+void OnStartStop(DrillDialog& dialog)
+{
+    if (Drill.Phase == DrillPhase::Recall) {
+        // Giving up: the box lists the whole series while the field keeps what was recalled.
+        dialog.HideHint();
+        BuildSequenceText();
+        dialog.ShowMessage(Drill.SequenceText, GiveUpCaption);
+    }
+    AdvancePhase(dialog);
+}
+
+void OnTimer(DrillDialog& dialog, std::uintptr_t timerId)
+{
+    if (timerId != TIMER_COUNTDOWN)
+        return;
+    if (--Drill.Countdown == 0) {
+        dialog.StopCountdownTimer();
+        AdvancePhase(dialog);
+    } else {
+        dialog.Invalidate(DrillArea::Digits);
+    }
+}
+
+void OnAnswerChanged(DrillDialog& dialog)
+{
+    // The program clears the field outside recall too; only recall has a value to expect.
+    if (Drill.Phase != DrillPhase::Recall || Drill.RecallIndex >= Drill.ItemCount)
+        return;
+    dialog.ReadText(ID_ANSWER, Drill.NumberText, NumberTextSize);
+    if (Drill.NumberText[0] == '\0')
+        return;
+    // The first text that matches is taken: "7" at once, "72" after the "7" has waited.
+    if (static_cast<std::uint8_t>(ParseNumber(Drill.NumberText)) != Drill.SequenceValues[Drill.RecallIndex])
+        return;
+
+    dialog.HideHint();
+    ++Drill.RecallIndex;
+    AppendText(Drill.SequenceText, SequenceTextSize, Drill.NumberText);
+    dialog.Invalidate(DrillArea::Progress);
+    if (Drill.RecallIndex == Drill.ItemCount) {
+        CompleteSeries(dialog);
+        return;
+    }
+    AppendText(Drill.SequenceText, SequenceTextSize, ",");
+    dialog.SetText(ID_SEQUENCE, Drill.SequenceText);
+    dialog.SetText(ID_ANSWER, nullptr);
+}
+
+void OnAnswerLostFocus(DrillDialog& dialog)
+{
+    dialog.HideHint();
+}
+
+void OnCountCommitted(DrillDialog& dialog)
+{
+    CommitParameter(dialog, ID_COUNT, Drill.ItemCount);
+}
+
+void OnTimeCommitted(DrillDialog& dialog)
+{
+    CommitParameter(dialog, ID_TIME, Drill.ShowSeconds);
+}

@@ -1,0 +1,22 @@
+// The rules of the game: the phase machine and what each user action does to it.
+#ifndef TALLYRA_DRILL_DRILL_H
+#define TALLYRA_DRILL_DRILL_H
+
+#include <cstdint>
+
+class DrillDialog;
+
+// Idle -> Memorize -> Recall -> Idle.
+void AdvancePhase(DrillDialog& dialog);
+// Click of the start button: starts a drill, or gives up during recall.
+void OnStartStop(DrillDialog& dialog);
+// One second of the countdown has passed.
+void OnTimer(DrillDialog& dialog, std::uintptr_t timerId);
+// The answer field's text changed: takes the value if it is the one expected next.
+void OnAnswerChanged(DrillDialog& dialog);
+void OnAnswerLostFocus(DrillDialog& dialog);
+// The count or time field lost the focus: its value comes into force.
+void OnCountCommitted(DrillDialog& dialog);
+void OnTimeCommitted(DrillDialog& dialog);
+
+#endif
