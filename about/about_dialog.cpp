@@ -1,0 +1,94 @@
+#include "about_dialog.h"
+
+#include "ui_state.h"
+
+#include <shellapi.h>
+
+namespace {
+
+// The tooltip window and its tool record live only while the box is open.
+void SetUpAboutBox(HWND dialog)
+{
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    Ui.Tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    RtlZeroMemory(&Ui.Tool, sizeof Ui.Tool);
+    Ui.Tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    Ui.Tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    Ui.Tool.hinst = instance;
+
+    SendDlgItemMessageA(dialog, ID_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(Ui.LabelFont), FALSE);
+
+    for (const Link& link : Links) {
+        const HWND control = GetDlgItem(dialog, link.Id);
+        Ui.Tool.uId = reinterpret_cast<UINT_PTR>(control);
+        Ui.Tool.lpszText = const_cast<char*>(link.Target);
+        SendMessageA(Ui.Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Ui.Tool));
+        const LONG_PTR kept = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabel));
+        SetWindowLongPtrA(control, GWLP_USERDATA, kept);
+    }
+}
+
+void CloseAboutBox(HWND dialog)
+{
+    EndDialog(dialog, 0);
+    DestroyWindow(Ui.Tooltip);
+    Ui.Tooltip = nullptr;
+}
+
+void OpenLink(HWND control)
+{
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    const HWND dialog = GetParent(control);
+    for (const Link& link : Links) {
+        if (GetDlgItem(dialog, link.Id) == control) {
+            ShellExecuteA(nullptr, "open", link.Target, nullptr, nullptr, SW_SHOWNORMAL);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        SetUpAboutBox(dialog);
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        // Each control answers for itself: the links in blue, every other one with the defaults.
+        return SendMessageA(reinterpret_cast<HWND>(lParam), WM_CTLCOLORSTATIC, wParam, lParam);
+    case WM_COMMAND:
+        if (static_cast<DWORD>(wParam) == ID_ABOUT_OK)
+            CloseAboutBox(dialog);
+        return TRUE;
+    case WM_CLOSE:
+        CloseAboutBox(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT CALLBACK LinkLabel(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CTLCOLORSTATIC: {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, LinkColour);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    case WM_NCHITTEST:
+        // The whole label is client area, so that it gets the mouse.
+        return HTCLIENT;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorA(nullptr, IDC_HAND));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OpenLink(control);
+        return 0;
+    }
+    const auto kept = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));
+    return CallWindowProcA(kept, control, message, wParam, lParam);
+}

@@ -1,0 +1,25 @@
+#ifndef TALLYRA_UI_DIALOG_OPERATIONS_H
+#define TALLYRA_UI_DIALOG_OPERATIONS_H
+
+#include "drill_dialog.h"
+
+// The drill engine's operations, carried out on the main dialog's controls.
+class DialogOperations final : public DrillDialog {
+public:
+    void Enable(int control, bool enabled) override;
+    void SetText(int control, const char* text) override;
+    void ReadText(int control, char* text, int size) override;
+    void ShowTimerIcon(bool shown) override;
+    void Focus(int control) override;
+    void Invalidate(DrillArea area) override;
+    void StartCountdownTimer() override;
+    void StopCountdownTimer() override;
+    void ShowMessage(const char* text, const char* caption) override;
+    bool NumbersModeChosen() override;
+    void HideHint() override;
+    std::uint32_t TickCount() override;
+};
+
+extern constinit DialogOperations MainDialogOperations;
+
+#endif

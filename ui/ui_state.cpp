@@ -1,0 +1,3 @@
+#include "ui_state.h"
+
+constinit UiState Ui;
