@@ -1,0 +1,311 @@
+# shellcheck shell=bash
+#
+# Wine session helpers for building and testing Tallyra on Linux.
+#
+# Source this file, then:
+#
+#     wine_install_packages                # optional; only touches apt if something is missing
+#     wine_session_start build/wine        # Xvfb + Russian locale + prefix + persistent wineserver
+#     trap wine_session_stop EXIT
+#     scripts/wine-exec some.exe args...   # exit code of some.exe
+#
+# Calling "$WINE64" directly works too, but then a process the program leaves
+# behind (a child, or explorer.exe restarting the virtual desktop) keeps the
+# caller's stdout open; in $(...) or under ctest that waits until it exits.
+# wine-exec avoids that.
+#
+# wine_session_start exports:
+#     DISPLAY            the private Xvfb display (1280x1024x24), or WINE_SESSION_DISPLAY if set
+#     WINEPREFIX         <dir>/prefix (64-bit prefix, kept between runs)
+#     WINEARCH           win64
+#     WINESERVER         the real wineserver binary (not the Debian wrapper)
+#     WINE64             /usr/lib/wine/wine64
+#     WINEDEBUG          -all
+#     WINEDLLOVERRIDES   mscoree,mshtml=   (no Mono/Gecko install prompts)
+#     LOCPATH, LC_ALL    private ru_RU.UTF-8 locale, so Wine's ANSI code page is 1251
+#     WINE_SESSION_LOCPATH, WINE_SESSION_LC_ALL   the same two values; wine-exec
+#                        uses these, so LC_ALL=C in a caller does not matter
+#     WINE_SESSION_DIR, WINE_SESSION_XVFB_PID
+#
+# LC_ALL=ru_RU.UTF-8 reaches every child process of the shell: awk and
+# /usr/bin/printf print decimal commas, sort orders differently, tools may
+# answer in Russian.  Put LC_ALL=C in front of commands where that matters.
+#
+# The prefix also gets a copy of Wine's own fonts (see
+# _wine_session_install_fonts) so dialogs use Tahoma as on Windows.
+#
+# Every Wine call here runs under `timeout`; the processes Wine leaves running
+# write to log files under <dir>, never to the caller's pipes.  Works under
+# `set -euo pipefail`.  One session per DIR at a time.
+
+: "${WINE_SESSION_WINE64:=/usr/lib/wine/wine64}"
+
+# Packages the build and the tests need.  The X libraries are ones Wine's X11
+# driver loads at run time; they come in through other packages on a normal
+# install but are listed so that --no-install-recommends cannot lose them.
+WINE_SESSION_PACKAGES=(
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    wine wine64 xvfb xdotool imagemagick fonts-wine locales googletest
+    cmake g++ python3
+    libxrender1 libxrandr2 libxcursor1 libxi6 libxinerama1 libxcomposite1
+    libxfixes3 libxxf86vm1
+)
+
+_wine_session_log() { printf 'wine-session: %s\n' "$*" >&2; }
+
+# Install whatever is missing from WINE_SESSION_PACKAGES (plus any extra
+# package names given as arguments).  Runs `apt-get update` at most once per
+# shell, and not at all when everything is already there.
+wine_install_packages() {
+    local pkgs=("${WINE_SESSION_PACKAGES[@]}" "$@")
+    local missing=() p status
+    for p in "${pkgs[@]}"; do
+        status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+        [[ "$status" == "install ok installed" ]] || missing+=("$p")
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    _wine_session_log "installing: ${missing[*]}"
+
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo -n)
+        else
+            _wine_session_log "not root and no sudo; cannot install ${missing[*]}"
+            return 1
+        fi
+    fi
+    if [[ -z "${_WINE_SESSION_APT_UPDATED:-}" ]]; then
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get update -q </dev/null || return 1
+        _WINE_SESSION_APT_UPDATED=1
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# Kill a process we started earlier (pid read from our own pid file), but only
+# if that pid still belongs to the expected program.
+_wine_session_kill_pidfile() {
+    local pidfile=$1 name=$2 pid cmd
+    [[ -f "$pidfile" ]] || return 0
+    pid=$(<"$pidfile")
+    rm -f "$pidfile"
+    [[ "$pid" =~ ^[0-9]+$ ]] || return 0
+    cmd=$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null || true)
+    if [[ "$cmd" == *"$name"* ]]; then
+        kill "$pid" 2>/dev/null || true
+        local i
+        for ((i = 0; i < 50; i++)); do
+            kill -0 "$pid" 2>/dev/null || return 0
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+}
+
+# Start our own Xvfb on a free display.  Sets WINE_SESSION_XVFB_PID and DISPLAY.
+_wine_session_start_xvfb() {
+    local dir=$1 dispfile="$1/xvfb.display" num="" i
+    rm -f "$dispfile"
+    # -displayfd lets Xvfb pick the first free display number itself and
+    # write it to fd 3 once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        3>"$dispfile" </dev/null >"$dir/xvfb.log" 2>&1 &
+    WINE_SESSION_XVFB_PID=$!
+    echo "$WINE_SESSION_XVFB_PID" >"$dir/xvfb.pid"
+    for ((i = 0; i < 200; i++)); do
+        if [[ -s "$dispfile" ]]; then
+            num=$(tr -dc '0-9' <"$dispfile")
+            [[ -n "$num" ]] && break
+        fi
+        if ! kill -0 "$WINE_SESSION_XVFB_PID" 2>/dev/null; then
+            _wine_session_log "Xvfb exited; see $dir/xvfb.log"
+            return 1
+        fi
+        sleep 0.05
+    done
+    if [[ -z "$num" ]]; then
+        _wine_session_log "Xvfb did not report a display; see $dir/xvfb.log"
+        return 1
+    fi
+    export DISPLAY=":$num"
+    export WINE_SESSION_XVFB_PID
+}
+
+# Does the prefix's user.reg already hold the virtual desktop settings?
+_wine_session_desktop_set() {
+    local reg="$WINEPREFIX/user.reg"
+    [[ -f "$reg" ]] || return 1
+    awk '
+        /^\[/ { sec = $0 }
+        sec ~ /^\[Software\\\\Wine\\\\Explorer\]/ && /^"Desktop"="Default"/ { a = 1 }
+        sec ~ /^\[Software\\\\Wine\\\\Explorer\\\\Desktops\]/ && /^"Default"="1280x1024"/ { b = 1 }
+        END { exit !(a && b) }
+    ' "$reg"
+}
+
+_wine_session_install_fonts() {
+    local src=/usr/share/wine/fonts dst="$WINEPREFIX/drive_c/windows/Fonts" f
+    if [[ ! -d "$src" ]]; then
+        _wine_session_log "$src missing (install fonts-wine)"
+        return 1
+    fi
+    mkdir -p "$dst" || return 1
+    for f in "$src"/*; do
+        [[ -e "$dst/${f##*/}" ]] || cp "$f" "$dst/" || return 1
+    done
+}
+
+# wine_session_start DIR
+wine_session_start() {
+    local dir=${1:?usage: wine_session_start DIR}
+    mkdir -p "$dir" || return 1
+    dir=$(cd "$dir" && pwd) || return 1
+
+    if [[ -n "${WINE_SESSION_XVFB_PID:-}" ]] && kill -0 "$WINE_SESSION_XVFB_PID" 2>/dev/null; then
+        _wine_session_log "a session is already running (Xvfb pid $WINE_SESSION_XVFB_PID)"
+        return 1
+    fi
+
+    if [[ ! -x "$WINE_SESSION_WINE64" ]]; then
+        _wine_session_log "$WINE_SESSION_WINE64 not found (install wine64)"
+        return 1
+    fi
+    local wineserver=/usr/lib/wine/wineserver64
+    [[ -x "$wineserver" ]] || wineserver=$(command -v wineserver) || {
+        _wine_session_log "wineserver not found"
+        return 1
+    }
+
+    # Russian locale: Wine derives its ANSI code page (1251) from it.
+    local locdir="$dir/locale"
+    if [[ ! -f "$locdir/ru_RU.UTF-8/LC_CTYPE" ]]; then
+        mkdir -p "$locdir"
+        # localedef exits 1 on mere warnings; judge it by the result.
+        localedef -i ru_RU -f UTF-8 "$locdir/ru_RU.UTF-8" >"$dir/localedef.log" 2>&1 || true
+        if [[ ! -f "$locdir/ru_RU.UTF-8/LC_CTYPE" ]]; then
+            _wine_session_log "localedef failed; see $dir/localedef.log"
+            return 1
+        fi
+    fi
+
+    export WINE_SESSION_DIR="$dir"
+    export WINEPREFIX="$dir/prefix"
+    export WINEARCH=win64
+    export WINESERVER="$wineserver"
+    export WINE64="$WINE_SESSION_WINE64"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export LOCPATH="$locdir"
+    # Kept separately so that wine-exec still runs Wine in code page 1251 when
+    # a caller overrides LC_ALL (LC_ALL=C ctest ...).
+    export WINE_SESSION_LOCPATH="$locdir"
+    export WINE_SESSION_LC_ALL=ru_RU.UTF-8
+    # bash itself cannot load the locale (it does not re-read LOCPATH) and
+    # says so; only the child processes need it.
+    { export LC_ALL=ru_RU.UTF-8; } 2>/dev/null
+
+    # Leftovers of an earlier run in the same folder that did not stop cleanly.
+    _wine_session_kill_pidfile "$dir/xvfb.pid" Xvfb
+    if [[ -d "$WINEPREFIX" ]]; then
+        timeout 30 "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+        timeout 30 "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+    fi
+
+    # A caller with a screen of its own names it; otherwise the session brings its own.
+    if [[ -n "${WINE_SESSION_DISPLAY:-}" ]]; then
+        export DISPLAY="$WINE_SESSION_DISPLAY"
+    else
+        _wine_session_start_xvfb "$dir" || { wine_session_stop; return 1; }
+    fi
+
+    # The server chdirs into the prefix, so it has to exist first; an empty
+    # folder is fine for wineboot -i.
+    mkdir -p "$WINEPREFIX"
+
+    # Persistent server: system processes (services.exe, explorer.exe, ...)
+    # stay up between runs, so a program starts in a fraction of a second.  Called
+    # directly, because Debian's /usr/bin/wineserver wrapper adds -p0.
+    timeout 30 "$WINESERVER" -p </dev/null >>"$dir/wineserver.log" 2>&1 || {
+        _wine_session_log "wineserver -p failed; see $dir/wineserver.log"
+        wine_session_stop
+        return 1
+    }
+
+    # Create the prefix, or bring it up to date.  The processes wineboot
+    # leaves behind write to the log, not to our caller's pipes.
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        _wine_session_log "creating Wine prefix in $WINEPREFIX"
+        timeout 600 "$WINE64" wineboot -i </dev/null >>"$dir/wineboot.log" 2>&1 || {
+            _wine_session_log "wineboot -i failed; see $dir/wineboot.log"
+            wine_session_stop
+            return 1
+        }
+    else
+        timeout 300 "$WINE64" wineboot </dev/null >>"$dir/wineboot.log" 2>&1 || {
+            _wine_session_log "wineboot failed; see $dir/wineboot.log"
+            wine_session_stop
+            return 1
+        }
+    fi
+
+    # Wine's own fonts (Tahoma for MS Shell Dlg, Marlett for the caption
+    # buttons, MS Sans Serif, ...).  This Wine build does not pick them up from
+    # /usr/share/wine/fonts by itself, so dialogs would come out in DejaVu and
+    # the caption buttons as the letters "0 1 r".  Copies in C:\windows\Fonts
+    # are found.
+    _wine_session_install_fonts || { wine_session_stop; return 1; }
+
+    # Virtual desktop: bare Xvfb has no window manager, so without it windows
+    # get no caption and focus goes astray.
+    if ! _wine_session_desktop_set; then
+        if ! timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer' \
+                /v Desktop /t REG_SZ /d Default /f </dev/null >>"$dir/reg.log" 2>&1 ||
+           ! timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' \
+                /v Default /t REG_SZ /d 1280x1024 /f </dev/null >>"$dir/reg.log" 2>&1; then
+            _wine_session_log "setting the virtual desktop failed; see $dir/reg.log"
+            wine_session_stop
+            return 1
+        fi
+        # The desktop process that wineboot left running has no virtual desktop;
+        # a fresh server starts the next one with it.
+        timeout 30 "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+        timeout 30 "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+        timeout 30 "$WINESERVER" -p </dev/null >>"$dir/wineserver.log" 2>&1 || {
+            _wine_session_log "wineserver -p failed; see $dir/wineserver.log"
+            wine_session_stop
+            return 1
+        }
+    fi
+    return 0
+}
+
+# Stop the session: kill our wineserver (and with it every Wine process of the
+# prefix) and our Xvfb.  Safe to call twice, or without a session.
+wine_session_stop() {
+    local dir=${WINE_SESSION_DIR:-}
+    if [[ -n "$dir" && -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]]; then
+        local ws=${WINESERVER:-/usr/lib/wine/wineserver64}
+        timeout 30 "$ws" -k </dev/null >/dev/null 2>&1 || true
+        # -w returns once the server is gone (at once if none is running).
+        timeout 30 "$ws" -w </dev/null >/dev/null 2>&1 || true
+    fi
+    local pid=${WINE_SESSION_XVFB_PID:-}
+    if [[ -n "$pid" ]]; then
+        kill "$pid" 2>/dev/null || true
+        local i
+        for ((i = 0; i < 50; i++)); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        [[ -n "$dir" ]] && rm -f "$dir/xvfb.pid" "$dir/xvfb.display"
+    fi
+    WINE_SESSION_XVFB_PID=
+    WINE_SESSION_DIR=
+    return 0
+}
