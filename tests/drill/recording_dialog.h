@@ -1,6 +1,6 @@
-// A dialog for the engine's tests: it records every operation in order and behaves
-// like the real controls where the engine relies on it (a change notification after
-// each text change of the answer field, a focus-loss commit when a focused field is disabled).
+// A dialog for the engine's tests: it records every operation in order and behaves like
+// the real controls where the engine relies on it: the answer field notifies each change
+// of its text, and a focused field that is disabled or left commits (or hides the hint).
 #ifndef TALLYRA_TESTS_RECORDING_DIALOG_H
 #define TALLYRA_TESTS_RECORDING_DIALOG_H
 
@@ -9,103 +9,86 @@
 #include "drill_state.h"
 #include "ids.h"
 
-#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
+using Log = std::vector<std::string>;
+
 class RecordingDialog final : public DrillDialog {
 public:
-    std::vector<std::string> log;
-    std::map<int, std::string> texts{{ID_COUNT, "3"}, {ID_TIME, "3"}};
-    std::map<int, bool> enabled;
-    int focused = 0;
-    bool numbersMode = true;
-    bool timerRunning = false;
-    std::uint32_t ticks = 1;
+    Log log;
     // Each box as "caption | text | sequence field": what the user sees while it is open.
-    std::vector<std::string> messagesShown;
+    Log boxes;
+    std::map<int, std::string> texts{{ID_COUNT, "3"}, {ID_TIME, "3"}};
+    int focused = ID_START;
+    bool numbersMode = true;
+    std::uint32_t ticks = 1;
 
     void Enable(int control, bool enable) override
     {
-        log.push_back((enable ? "enable " : "disable ") + std::to_string(control));
-        enabled[control] = enable;
-        if (!enable && focused == control) {
-            focused = 0;
-            LoseFocus(control);
-        }
+        Record(enable ? "enable" : "disable", control);
+        if (!enable && focused == control)
+            MoveFocus(0);
     }
     void SetText(int control, const char* text) override
     {
-        log.push_back("text " + std::to_string(control) + " " + (text ? text : "<clear>"));
-        texts[control] = text ? text : "";
-        if (control == ID_ANSWER)
-            OnAnswerChanged(*this);
+        Record("text", control, text ? text : "<clear>");
+        Change(control, text ? text : "");
     }
     void ReadText(int control, char* text, int size) override
     {
-        const std::string& held = texts[control];
-        std::strncpy(text, held.c_str(), size - 1);
-        text[size - 1] = '\0';
+        const auto length = texts[control].copy(text, size - 1);
+        text[length] = '\0';
     }
     void ShowTimerIcon(bool shown) override { log.push_back(shown ? "show icon" : "hide icon"); }
     void Focus(int control) override
     {
-        log.push_back("focus " + std::to_string(control));
-        if (focused != 0 && focused != control)
-            LoseFocus(focused);
-        focused = control;
+        Record("focus", control);
+        MoveFocus(control);
     }
     void Invalidate(DrillArea area) override
     {
         log.push_back(area == DrillArea::Progress ? "invalidate progress" : "invalidate digits");
     }
-    void StartCountdownTimer() override
-    {
-        log.push_back("start timer");
-        timerRunning = true;
-    }
-    void StopCountdownTimer() override
-    {
-        log.push_back("stop timer");
-        timerRunning = false;
-    }
+    void StartCountdownTimer() override { log.push_back("start timer"); }
+    void StopCountdownTimer() override { log.push_back("stop timer"); }
     void ShowMessage(const char* text, const char* caption) override
     {
-        log.push_back(std::string("message ") + caption + " | " + text);
-        messagesShown.push_back(std::string(caption) + " | " + text + " | sequence field: " + texts[ID_SEQUENCE]);
+        log.push_back(std::string("message ") + caption);
+        boxes.push_back(std::string(caption) + " | " + text + " | " + texts[ID_SEQUENCE]);
     }
     bool NumbersModeChosen() override { return numbersMode; }
     void HideHint() override { log.push_back("hide hint"); }
     std::uint32_t TickCount() override { return ticks; }
 
-    // The user types into the answer field: each keystroke is one change.
+    // The user edits the answer field: every keystroke is one change.
     void Type(const std::string& keys)
     {
-        for (char key : keys) {
-            texts[ID_ANSWER] += key;
+        for (char key : keys)
+            Change(ID_ANSWER, texts[ID_ANSWER] + key);
+    }
+    void Change(int control, const std::string& text)
+    {
+        texts[control] = text;
+        if (control == ID_ANSWER)
             OnAnswerChanged(*this);
-        }
-    }
-    void Backspace()
-    {
-        texts[ID_ANSWER].pop_back();
-        OnAnswerChanged(*this);
-    }
-    void DeleteFirst()
-    {
-        texts[ID_ANSWER].erase(0, 1);
-        OnAnswerChanged(*this);
     }
 
 private:
-    void LoseFocus(int control)
+    void Record(const char* what, int control, const std::string& text = "")
     {
-        if (control == ID_COUNT)
+        log.push_back(what + (" " + std::to_string(control)) + (text.empty() ? "" : " " + text));
+    }
+    void MoveFocus(int control)
+    {
+        const int left = focused;
+        focused = control;
+        if (left == ID_COUNT)
             OnCountCommitted(*this);
-        else if (control == ID_TIME)
+        else if (left == ID_TIME)
             OnTimeCommitted(*this);
-        else if (control == ID_ANSWER)
+        else if (left == ID_ANSWER && control != ID_ANSWER)
             OnAnswerLostFocus(*this);
     }
 };
