@@ -4,6 +4,7 @@
 # Usage: check_executable.sh OBJDUMP EXE FORMAT MAX_BYTES
 #   FORMAT: pei-i386 for the PE32 i386 product, pei-x86-64 for its PE32+ twin
 set -euo pipefail
+export LC_ALL=C  # the tools' labels are read below, untranslated
 objdump=$1 exe=$2 format=$3 max_bytes=$4
 headers=$("$objdump" -p "$exe")
 failed=0
