@@ -1,11 +1,14 @@
 #include "dialog_session.h"
 
 #include "balloon_class.h"
+#include "drill_state.h"
 #include "ids.h"
 #include "main_dialog.h"
 #include "ui_state.h"
 
 #include <commctrl.h>
+
+#include <memory>
 
 namespace {
 
@@ -47,6 +50,9 @@ DialogSession::DialogSession()
         return true;
     }();
     (void)started;
+    // Every session starts from the records a fresh process has.
+    Drill = DrillState{};
+    Ui = UiState{};
     Current = this;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = std::thread([this] { ThreadMain(); });
@@ -153,6 +159,27 @@ void DialogSession::Type(int id, const std::string& keys)
 void DialogSession::Click(int id)
 {
     Run([&] { SendMessageA(Control(id), BM_CLICK, 0, 0); });
+}
+
+void DialogSession::Press(int id, WPARAM key)
+{
+    PostMessageA(Control(id), WM_KEYDOWN, key, 1);
+    PostMessageA(Control(id), WM_KEYUP, key, 0xC0000001);
+    // Posted messages are handled in order: the marker runs after the key.
+    const auto handled = std::make_shared<std::atomic<bool>>(false);
+    Post([handled] { *handled = true; });
+    for (int i = 0; i < 100 && !*handled; ++i)
+        Sleep(20);
+}
+
+bool DialogSession::ReachRecall()
+{
+    Run([&] {
+        SetFocus(Control(ID_TIME));
+        SetWindowTextA(Control(ID_TIME), "1");
+    });
+    Click(ID_START);
+    return WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000);
 }
 
 void DialogSession::Focus(int id)

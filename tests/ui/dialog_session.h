@@ -43,6 +43,11 @@ public:
     void Type(int id, const std::string& keys);
     void Click(int id);
     void Focus(int id);
+    // A key pressed in a control, through the dialog's own message loop; returns once it has
+    // been handled, or once a modal loop that it opened has started.
+    void Press(int id, WPARAM key);
+    // Starts a drill shown for one second and waits until its recall begins.
+    bool ReachRecall();
     std::string Text(int id);
     std::string Text(HWND window);
     bool Enabled(int id);
