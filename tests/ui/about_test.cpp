@@ -1,0 +1,163 @@
+// The About box, opened through the main dialog's menu command and driven as the user would.
+#include "about_dialog.h"
+#include "dialog_session.h"
+#include "drill_state.h"
+#include "ui_state.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// Top-level windows of this process, of one class or of any.
+int OwnWindows(const char* className)
+{
+    int count = 0;
+    DWORD process = 0;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr));)
+        count += GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId();
+    return count;
+}
+
+// GetGuiResources is a stub under Wine; there every live slot of the GDI handle table
+// answers to its bare index, so the live objects can be counted directly.
+int GdiObjects()
+{
+    int count = 0;
+    for (ULONG_PTR slot = 1; slot < 0x4000; ++slot)
+        count += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+    return std::max<int>(count, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+}
+
+class AboutBox : public testing::Test {
+protected:
+    DialogSession session;
+    HWND box = nullptr;
+    bool keysHandled = false;  // read and written on the dialog's thread only
+
+    void Open()
+    {
+        PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+        ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(box = FindWindowA("#32770", "About Tallyra")); }));
+    }
+    bool Closed() { return session.WaitUntil([&] { return !IsWindow(box) && IsWindowEnabled(session.Dialog()); }); }
+    // A key through the box's own message loop, sent where the keyboard would send it.
+    void Press(WPARAM key)
+    {
+        session.Run([&] {
+            PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+            PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
+            keysHandled = false;
+        });
+        session.Post([this] { keysHandled = true; });  // runs after the keys
+        ASSERT_TRUE(session.WaitUntil([&] { return keysHandled; }));
+    }
+    HWND Item(int id) const { return GetDlgItem(box, id); }
+};
+
+TEST_F(AboutBox, ShowsItsTextsAndLinks)
+{
+    Open();
+    EXPECT_EQ(GetWindow(box, GW_OWNER), session.Dialog());
+    EXPECT_FALSE(IsWindowEnabled(session.Dialog()));
+    for (auto [id, text] : {std::pair{ID_ABOUT_TITLE, "Brelmo Tallyra v. 1.03"}, {ID_LINK_SITE, "официальный веб-сайт Brelmo"},
+                            {ID_LINK_PAYMENT, "Webmoney"}, {ID_LINK_MAIL, "e-mail"}, {ID_ABOUT_OK, "OK"}})
+        EXPECT_EQ(session.Text(Item(id)), text);
+    EXPECT_EQ(OwnWindows(TOOLTIPS_CLASSA), 1);
+    EXPECT_TRUE(GetWindowLongA(Ui.Tooltip, GWL_STYLE) & TTS_ALWAYSTIP);
+    ASSERT_EQ(SendMessageA(Ui.Tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
+    const HDC dc = CreateCompatibleDC(nullptr);  // for the box's answer on a control's colours
+    auto textColour = [&](HWND control) {
+        SendMessageA(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+        return GetTextColor(dc);
+    };
+    session.Run([&] {  // the cursor belongs to the dialog's thread
+        for (int i = 0; i < 3; ++i) {
+            const HWND label = Item(Links[i].Id);
+            char text[128] = "";
+            TTTOOLINFOA tool{};
+            tool.cbSize = TTTOOLINFOA_V1_SIZE;
+            tool.lpszText = text;
+            EXPECT_TRUE(SendMessageA(Ui.Tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)));
+            EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), label);
+            EXPECT_STREQ(text, Links[i].Target);
+            EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, 0), HTCLIENT);
+            EXPECT_EQ(textColour(label), LinkColour);
+            SetCursor(nullptr);
+            SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+        }
+    });
+    EXPECT_EQ(textColour(Item(ID_ABOUT_TITLE)), GetSysColor(COLOR_WINDOWTEXT));
+    DeleteDC(dc);
+}
+
+TEST_F(AboutBox, EnterClosesItEscDoesNotAndNothingStaysBehind)
+{
+    // Counted on the dialog's thread with its paints done, so that none is half-way.
+    std::pair<int, int> before, after;  // top-level windows, GDI objects
+    auto tally = [&](std::pair<int, int>& into) {
+        session.Run([&] { UpdateWindow(session.Dialog()); into = {OwnWindows(nullptr), GdiObjects()}; });
+    };
+    for (int round = 0; round <= 50; ++round) {
+        Open();
+        const HWND tooltip = Ui.Tooltip;
+        Press(VK_ESCAPE);
+        ASSERT_TRUE(IsWindowVisible(box));
+        Press(VK_RETURN);
+        ASSERT_TRUE(Closed());
+        ASSERT_FALSE(IsWindow(tooltip));
+        if (round == 2)  // the system's caches are filled by the first boxes
+            tally(before);
+    }
+    tally(after);
+    EXPECT_EQ(OwnWindows(TOOLTIPS_CLASSA), 0);
+    EXPECT_EQ(after.first, before.first);
+    EXPECT_LE(after.second, before.second + 5);  // a box that leaks an object would leak it 48 times
+}
+
+TEST_F(AboutBox, TheCountdownGoesOnBehindIt)
+{
+    session.Run([&] { SetWindowTextA(session.Control(ID_TIME), "1"); });
+    session.Focus(ID_TIME);
+    session.Click(ID_START);
+    Open();
+    ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
+    EXPECT_TRUE(IsWindowVisible(box));
+    EXPECT_EQ(session.Text(ID_SEQUENCE), "");
+    PostMessageA(box, WM_COMMAND, ID_ABOUT_OK, 0);
+    EXPECT_TRUE(Closed());
+}
+
+// Wine hands http: and mailto: addresses to the programs named in HKCU\Software\Wine\WineBrowser,
+// the address as their last argument; here that is a shell that writes it to a file.
+TEST_F(AboutBox, EachLinkHandsItsExactTargetToTheShell)
+{
+    char seenHere[MAX_PATH];
+    ASSERT_TRUE(GetTempFileNameA("Z:\\tmp", "tly", 0, seenHere));  // a name no other session takes
+    std::string seen = seenHere + 2;  // Wine's Z: drive is the Unix root
+    std::replace(seen.begin(), seen.end(), '\\', '/');
+    const std::string recorder = "/bin/sh -c \"printf %s \\\"$0\\\" > " + seen + "\"";
+    for (const char* value : {"Browsers", "Mailers"})
+        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", value, REG_SZ, recorder.c_str(), recorder.size() + 1);
+    Open();
+    for (const Link& link : Links) {
+        std::ofstream{seenHere};  // emptied
+        SendMessageA(Item(link.Id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        std::string received;
+        for (int i = 0; i < 500 && received != link.Target; ++i, Sleep(20)) {
+            std::ifstream file(seenHere);
+            received.assign(std::istreambuf_iterator<char>(file), {});
+        }
+        EXPECT_EQ(received, link.Target);
+    }
+    DeleteFileA(seenHere);
+    // Without the values Wine goes back to its own list of programs.
+    for (const char* value : {"Browsers", "Mailers"})
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", value);
+}
+
+} // namespace
