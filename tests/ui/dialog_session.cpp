@@ -26,8 +26,7 @@ std::string WindowText(HWND window)
     return text;
 }
 
-} // namespace
-
+// A message box: a dialog with the box's static text and its OK button.
 bool IsMessageBox(HWND window)
 {
     char className[32] = "";
@@ -35,6 +34,8 @@ bool IsMessageBox(HWND window)
     return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MessageBoxTextId) != nullptr &&
            GetDlgItem(window, IDOK) != nullptr;
 }
+
+} // namespace
 
 DialogSession::DialogSession()
 {
@@ -161,10 +162,10 @@ void DialogSession::Click(int id)
     Run([&] { SendMessageA(Control(id), BM_CLICK, 0, 0); });
 }
 
-void DialogSession::Press(int id, WPARAM key)
+void DialogSession::Press(HWND target, WPARAM key)
 {
-    PostMessageA(Control(id), WM_KEYDOWN, key, 1);
-    PostMessageA(Control(id), WM_KEYUP, key, 0xC0000001);
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
     // Posted messages are handled in order: the marker runs after the key.
     const auto handled = std::make_shared<std::atomic<bool>>(false);
     Post([handled] { *handled = true; });
@@ -197,13 +198,6 @@ std::string DialogSession::Text(HWND window)
     std::string text;
     Run([&] { text = WindowText(window); });
     return text;
-}
-
-bool DialogSession::Enabled(int id)
-{
-    bool enabled = false;
-    Run([&] { enabled = IsWindowEnabled(Control(id)); });
-    return enabled;
 }
 
 HWND DialogSession::Focused()

@@ -36,7 +36,6 @@ public:
 
     HWND Dialog() const { return dialog_; }
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
-    DWORD ThreadId() const { return threadId_; }
     bool Ended() const { return ended_; }  // the dialog has returned from its modal loop
 
     // Typing into a field, one character message at a time, as the keyboard would.
@@ -45,12 +44,12 @@ public:
     void Focus(int id);
     // A key pressed in a control, through the dialog's own message loop; returns once it has
     // been handled, or once a modal loop that it opened has started.
-    void Press(int id, WPARAM key);
+    void Press(HWND target, WPARAM key);
+    void Press(int id, WPARAM key) { Press(Control(id), key); }
     // Starts a drill shown for one second and waits until its recall begins.
     bool ReachRecall();
     std::string Text(int id);
     std::string Text(HWND window);
-    bool Enabled(int id);
     HWND Focused();
 
     // Message boxes are read and closed with OK as soon as they open, unless kept open.
@@ -74,8 +73,5 @@ private:
     std::mutex boxesLock_;
     std::vector<SeenBox> boxes_;
 };
-
-// True for a message box window: a dialog with the box's static text and its OK button.
-bool IsMessageBox(HWND window);
 
 #endif
