@@ -1,6 +1,6 @@
 #include "drill.h"
 
-#include "../res/ids.h"
+#include "ids.h"
 #include "drill_dialog.h"
 #include "drill_state.h"
 #include "sequence.h"
