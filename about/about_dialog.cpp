@@ -9,7 +9,7 @@ namespace {
 // The tooltip window and its tool record live only while the box is open.
 void SetUpAboutBox(HWND dialog)
 {
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    const HINSTANCE instance = DialogInstance(dialog);
     Ui.Tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     RtlZeroMemory(&Ui.Tool, sizeof Ui.Tool);

@@ -17,11 +17,6 @@ constexpr DWORD Command(WORD code, WORD id)
     return static_cast<DWORD>(code) << 16 | id;
 }
 
-HINSTANCE DialogInstance(HWND dialog)
-{
-    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-}
-
 HFONT CreateFontFromRecord(LONG height, LONG weight, const char* face)
 {
     Ui.FontRecord.lfHeight = height;

@@ -40,6 +40,12 @@ struct UiState {
 
 extern constinit UiState Ui;
 
+// The module a dialog was made from: where its resources come from.
+inline HINSTANCE DialogInstance(HWND dialog)
+{
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+}
+
 // Where the progress strip sits, in dialog client pixels, its 2-pixel etched edge included.
 inline constexpr RECT ProgressRect = {140, 84, 272, 102};
 inline constexpr int StripLeft = 142;
