@@ -9,11 +9,20 @@ add_library(windows STATIC
 target_include_directories(windows PUBLIC ui about app res)
 target_link_libraries(windows PUBLIC drill PRIVATE product_flags)
 
+# The manifest names the build's own processor: a process gets version 6 of the common
+# controls only from an assembly of its own architecture.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(TALLYRA_MANIFEST_PROCESSOR X86)
+else()
+    set(TALLYRA_MANIFEST_PROCESSOR amd64)
+endif()
+configure_file(res/tallyra.manifest.in tallyra.manifest @ONLY)
+
 # The resources, compiled once for every executable that shows the windows.
 add_library(resources OBJECT res/tallyra.rc)
-target_include_directories(resources PRIVATE res)
+target_include_directories(resources PRIVATE res ${PROJECT_BINARY_DIR})
 set_source_files_properties(res/tallyra.rc PROPERTIES OBJECT_DEPENDS
-    "${PROJECT_SOURCE_DIR}/res/ids.h;${PROJECT_SOURCE_DIR}/res/tallyra.manifest;${PROJECT_SOURCE_DIR}/res/background.bmp;${PROJECT_SOURCE_DIR}/res/progress.bmp;${PROJECT_SOURCE_DIR}/res/tallyra.ico")
+    "${PROJECT_SOURCE_DIR}/res/ids.h;${PROJECT_BINARY_DIR}/tallyra.manifest;${PROJECT_SOURCE_DIR}/res/background.bmp;${PROJECT_SOURCE_DIR}/res/progress.bmp;${PROJECT_SOURCE_DIR}/res/tallyra.ico")
 
 set(TALLYRA_SYSTEM_LIBRARIES kernel32 user32 gdi32 comctl32 shell32)
 

@@ -55,7 +55,7 @@ def version_strings(blob):
     return keys
 
 
-def main(exe):
+def main(exe, processor):
     found = resources(exe)
     problems = []
 
@@ -99,11 +99,11 @@ def main(exe):
            ['assembly', 'assemblyIdentity', 'description', 'dependency', 'dependentAssembly', 'assemblyIdentity'])
     identities = [element.attrib for element in manifest.iter(ns + 'assemblyIdentity')]
     expect('assembly', identities[0], {'name': 'Tallyra', 'version': '1.0.0.0', 'type': 'win32',
-                                       'processorArchitecture': 'X86'})
+                                       'processorArchitecture': processor})
     expect('description', manifest.find(ns + 'description').text, 'Brelmo Tallyra')
     expect('dependency', identities[1], {
         'name': 'Microsoft.Windows.Common-Controls', 'version': '6.0.0.0', 'type': 'win32',
-        'processorArchitecture': 'X86', 'publicKeyToken': '6595b64144ccf1df', 'language': '*'})
+        'processorArchitecture': processor, 'publicKeyToken': '6595b64144ccf1df', 'language': '*'})
 
     for problem in problems:
         print('FAIL:', problem)
@@ -112,4 +112,4 @@ def main(exe):
 
 
 if __name__ == '__main__':
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2]))
