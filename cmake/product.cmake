@@ -32,7 +32,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 else()
     set(entry ProgramStart)
 endif()
-add_executable(tallyra WIN32 app/main.cpp app/memory.cpp $<TARGET_OBJECTS:resources>)
+add_executable(tallyra WIN32 app/main.cpp $<TARGET_OBJECTS:resources>)
 target_link_libraries(tallyra PRIVATE windows product_flags ${TALLYRA_SYSTEM_LIBRARIES})
 target_link_options(tallyra PRIVATE
     -nostdlib -nostartfiles -Wl,-e,${entry} -Wl,--subsystem,windows

@@ -4,7 +4,7 @@
 #
 # Source this file, then:
 #
-#     wine_install_packages                # optional; only touches apt if something is missing
+#     wine_install_for_machine             # optional; only touches apt if something is missing
 #     wine_session_start build/wine        # Xvfb + Russian locale + prefix + persistent wineserver
 #     trap wine_session_stop EXIT
 #     scripts/wine-exec some.exe args...   # exit code of some.exe
@@ -16,7 +16,7 @@
 #
 # wine_session_start exports:
 #     DISPLAY            the private Xvfb display (1280x1024x24), or WINE_SESSION_DISPLAY if set
-#     WINEPREFIX         <dir>/prefix (64-bit prefix, kept between runs)
+#     WINEPREFIX         <dir>/prefix (64-bit, WoW64 with 32-bit Wine; kept between runs)
 #     WINEARCH           win64
 #     WINESERVER         the real wineserver binary (not the Debian wrapper)
 #     WINE64             /usr/lib/wine/wine64
@@ -26,6 +26,7 @@
 #     WINE_SESSION_LOCPATH, WINE_SESSION_LC_ALL   the same two values; wine-exec
 #                        uses these, so LC_ALL=C in a caller does not matter
 #     WINE_SESSION_DIR, WINE_SESSION_XVFB_PID
+#     WINE_SESSION_NO_32BIT   empty where 32-bit programs run, else why they cannot
 #
 # LC_ALL=ru_RU.UTF-8 reaches every child process of the shell: awk and
 # /usr/bin/printf print decimal commas, sort orders differently, tools may
@@ -53,6 +54,30 @@ WINE_SESSION_PACKAGES=(
 
 _wine_session_log() { printf 'wine-session: %s\n' "$*" >&2; }
 
+# Does this machine run 32-bit x86 code?  Some kernels do, some do not; the answer comes
+# from running a 91-byte i386 ELF program that only exits with code 0.  TALLYRA_32BIT=no
+# makes the answer no, as on a machine without 32-bit support.  Prints the reason for a no.
+wine_machine_runs_32bit() {
+    if [[ "${TALLYRA_32BIT:-}" == no ]]; then
+        echo "TALLYRA_32BIT=no"
+        return 1
+    fi
+    # An ELF header, one program header loading it all at 0x08048000, and the code
+    # xor ebx,ebx / xor eax,eax / inc eax / int 0x80: the system call exit(0).
+    local elf=7f454c460101010000000000000000000200030001000000548004083400000000000000000000003400200001
+    elf+=00000000000000010000000000000000800408008004085b0000005b000000050000000010000031db31c040cd80
+    local probe
+    probe=$(mktemp "${TMPDIR:-/tmp}/elf32.XXXXXX") || return 1
+    # shellcheck disable=SC2059  # the format is the bytes themselves
+    printf "$(sed 's/../\\x&/g' <<<"$elf")" >"$probe"
+    chmod +x "$probe"
+    local status=0
+    "$probe" 2>/dev/null || status=$?
+    rm -f "$probe"
+    ((status == 0)) || echo "the kernel does not run 32-bit x86 programs (exit status $status)"
+    return $((status != 0))
+}
+
 # Install whatever is missing from WINE_SESSION_PACKAGES (plus any extra
 # package names given as arguments).  Runs `apt-get update` at most once per
 # shell, and not at all when everything is already there.
@@ -77,6 +102,11 @@ wine_install_packages() {
             return 1
         fi
     fi
+    # 32-bit packages need their architecture known to dpkg, and then a fresh package list.
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${sudo[@]}" dpkg --add-architecture i386 || return 1
+        _WINE_SESSION_APT_UPDATED=
+    fi
     if [[ -z "${_WINE_SESSION_APT_UPDATED:-}" ]]; then
         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
             apt-get update -q </dev/null || return 1
@@ -84,6 +114,44 @@ wine_install_packages() {
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# Installs what the build and the tests need, and 32-bit Wine where this machine runs
+# 32-bit programs.
+wine_install_for_machine() {
+    local why
+    if why=$(wine_machine_runs_32bit); then
+        wine_install_packages wine32:i386
+    else
+        _wine_session_log "32-bit programs do not run here ($why)"
+        wine_install_packages
+    fi
+}
+
+# The program a session runs: the product's i686 build where 32-bit programs run, else
+# its x86_64 twin.  Says which on standard error.
+wine_session_program() {
+    if [[ -z "$WINE_SESSION_NO_32BIT" ]]; then
+        _wine_session_log "running the product, build/win32/tallyra.exe, under 32-bit Wine"
+        echo build/win32/tallyra.exe
+    else
+        _wine_session_log "running the x86_64 twin, build/win64/tallyra.exe: $WINE_SESSION_NO_32BIT"
+        echo build/win64/tallyra.exe
+    fi
+}
+
+# Waits up to 30 seconds for a visible window whose title matches the pattern; prints its X id.
+wine_wait_for_window() {
+    local window i
+    for ((i = 0; i < 300; i++)); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [[ -n "$window" ]]; then
+            echo "$window"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
 }
 
 # Kill a process we started earlier (pid read from our own pid file), but only
@@ -208,12 +276,31 @@ wine_session_start() {
     # says so; only the child processes need it.
     { export LC_ALL=ru_RU.UTF-8; } 2>/dev/null
 
+    # 32-bit programs run where the kernel runs 32-bit code and 32-bit Wine is installed;
+    # otherwise WINE_SESSION_NO_32BIT says why not, and wine-exec skips them.
+    local why wine32=/usr/lib/wine/wine
+    if ! why=$(wine_machine_runs_32bit); then
+        export WINE_SESSION_NO_32BIT="$why"
+    elif [[ ! -x "$wine32" ]]; then
+        export WINE_SESSION_NO_32BIT="32-bit Wine (wine32:i386) is not installed"
+    else
+        export WINE_SESSION_NO_32BIT=
+    fi
+
     # Leftovers of an earlier run in the same folder that did not stop cleanly.
     _wine_session_kill_pidfile "$dir/xvfb.pid" Xvfb
     if [[ -d "$WINEPREFIX" ]]; then
         timeout 30 "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
         timeout 30 "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
     fi
+    # With 32-bit Wine installed a new prefix is a WoW64 one; one made before it was
+    # installed (or removed) is made anew.
+    local kind=win64
+    [[ -x "$wine32" ]] && kind=wow64
+    if [[ -d "$WINEPREFIX" && "$(cat "$dir/prefix.kind" 2>/dev/null)" != "$kind" ]]; then
+        rm -rf "$WINEPREFIX"
+    fi
+    mkdir -p "$dir" && echo "$kind" >"$dir/prefix.kind"
 
     # A caller with a screen of its own names it; otherwise the session brings its own.
     if [[ -n "${WINE_SESSION_DISPLAY:-}" ]]; then
