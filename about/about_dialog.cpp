@@ -10,6 +10,7 @@ namespace {
 void SetUpAboutBox(HWND dialog)
 {
     const HINSTANCE instance = DialogInstance(dialog);
+    Ui.AboutBox = dialog;
     Ui.Tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     RtlZeroMemory(&Ui.Tool, sizeof Ui.Tool);
@@ -34,6 +35,7 @@ void CloseAboutBox(HWND dialog)
     EndDialog(dialog, 0);
     DestroyWindow(Ui.Tooltip);
     Ui.Tooltip = nullptr;
+    Ui.AboutBox = nullptr;
 }
 
 void OpenLink(HWND control)

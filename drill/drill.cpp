@@ -135,7 +135,8 @@ void OnStartStop(DrillDialog& dialog)
 
 void OnTimer(DrillDialog& dialog, std::uintptr_t timerId)
 {
-    if (timerId != TIMER_COUNTDOWN)
+    // A tick from outside the countdown (a late or stray one) must not wrap it.
+    if (timerId != TIMER_COUNTDOWN || Drill.Phase != DrillPhase::Memorize)
         return;
     if (--Drill.Countdown == 0) {
         dialog.StopCountdownTimer();

@@ -27,9 +27,30 @@ void DialogOperations::Enable(int control, bool enabled)
     EnableWindow(ControlHandle(control), enabled);
 }
 
+// The sequence field has no scroll bar: a series that its own font cannot show whole
+// takes the compact one, so that every value can be read while it is shown.
+static void FitSequence()
+{
+    SendMessageA(Ui.Sequence, WM_SETFONT, reinterpret_cast<WPARAM>(Ui.SequenceFont), FALSE);
+    const HDC dc = GetDC(Ui.Sequence);
+    const HGDIOBJ kept = SelectObject(dc, Ui.SequenceFont);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, kept);
+    ReleaseDC(Ui.Sequence, dc);
+    RECT area;
+    SendMessageA(Ui.Sequence, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const auto lines = SendMessageA(Ui.Sequence, EM_GETLINECOUNT, 0, 0);
+    if (lines * metrics.tmHeight > area.bottom - area.top)
+        SendMessageA(Ui.Sequence, WM_SETFONT, reinterpret_cast<WPARAM>(Ui.CompactSequenceFont), FALSE);
+    InvalidateRect(Ui.Sequence, nullptr, TRUE);
+}
+
 void DialogOperations::SetText(int control, const char* text)
 {
     SetWindowTextA(ControlHandle(control), text);
+    if (control == ID_SEQUENCE)
+        FitSequence();
 }
 
 void DialogOperations::ReadText(int control, char* text, int size)

@@ -3,11 +3,13 @@
 #include "about_dialog.h"
 #include "dialog_operations.h"
 #include "drill.h"
+#include "drill_state.h"
 #include "hint_balloon.h"
 #include "ids.h"
 #include "painter.h"
 #include "ui_state.h"
 
+#include <array>
 
 namespace {
 
@@ -47,6 +49,7 @@ void SetUpMainDialog(HWND dialog)
     Ui.LabelFont = CreateFontFromRecord(15, 600, "");
     Ui.CountdownFont = CreateFontFromRecord(35, 700, "Garamond");
     Ui.SequenceFont = CreateFontFromRecord(14, 400, "Verdana");
+    Ui.CompactSequenceFont = CreateFontFromRecord(CompactSequenceHeight, 400, "Verdana");
 
     Ui.Sequence = CreateWindowExA(WS_EX_STATICEDGE, "edit", nullptr,
                                   WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 15, 10, 305, 64, dialog,
@@ -71,6 +74,12 @@ void SetUpMainDialog(HWND dialog)
     SetFont(Ui.Hint, nullptr);
     SetFont(GetDlgItem(dialog, ID_TIME_LABEL), nullptr);
     SetFont(GetDlgItem(dialog, ID_COUNT_LABEL), nullptr);
+    // Two digits fit the number fields whatever margins their font would bring, and a third
+    // is refused: a field holds no more than its commit reads.
+    for (const HWND field : std::to_array({Ui.Count, Ui.Time, Ui.Answer})) {
+        SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        SendMessageA(field, EM_LIMITTEXT, NumberTextSize - 1, 0);
+    }
 
     const HDC dialogDC = GetDC(dialog);
     Ui.ProgressDC = CreateCompatibleDC(dialogDC);
@@ -87,12 +96,16 @@ void SetUpMainDialog(HWND dialog)
 
 void TearDown(HWND dialog)
 {
+    // Closed from outside while the About box is open: the box goes first, as it uses LabelFont.
+    if (Ui.AboutBox)
+        SendMessageA(Ui.AboutBox, WM_CLOSE, 0, 0);
     KillTimer(dialog, TIMER_COUNTDOWN);
     DeleteObject(Ui.PatternBrush);
     DeleteObject(Ui.BackgroundBitmap);
     DeleteObject(Ui.LabelFont);
     DeleteObject(Ui.CountdownFont);
     DeleteObject(Ui.SequenceFont);
+    DeleteObject(Ui.CompactSequenceFont);
     DeleteDC(Ui.ProgressDC);
     DeleteObject(Ui.ProgressBitmap);
     EndDialog(dialog, 0);
@@ -151,6 +164,13 @@ INT_PTR CALLBACK MainDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT:
         PaintMainDialog(dialog);
         return 0;
+    case WM_ACTIVATE:
+        // During recall the answer field has the focus whenever the dialog comes back, also
+        // when recall began behind the About box, while the dialog could not take the focus.
+        if (LOWORD(wParam) == WA_INACTIVE || Drill.Phase != DrillPhase::Recall)
+            return FALSE;
+        SetFocus(Ui.Answer);
+        return TRUE;
     case WM_TIMER:
         OnTimer(MainDialogOperations, wParam);
         return 0;

@@ -25,6 +25,8 @@ struct UiState {
     HFONT LabelFont;
     HFONT CountdownFont;
     HFONT SequenceFont;
+    // For a series too long to be seen whole in SequenceFont.
+    HFONT CompactSequenceFont;
     HDC ProgressDC;
     HBITMAP ProgressBitmap;
     RECT DigitsRect;
@@ -33,7 +35,8 @@ struct UiState {
     HDC BalloonDC;
     HBITMAP BalloonBitmap;
 
-    // The About box's tooltip window and the record its tools are registered with.
+    // The About box while it is open, its tooltip window and the record its tools are registered with.
+    HWND AboutBox;
     HWND Tooltip;
     TTTOOLINFOA Tool;
 };
@@ -52,6 +55,9 @@ inline constexpr int StripLeft = 142;
 inline constexpr int StripTop = 86;
 inline constexpr int StripWidth = 128;
 inline constexpr int StripHeight = 14;
+
+// The compact series font's cell height: 99 two-digit values fit the sequence field in it.
+inline constexpr int CompactSequenceHeight = 10;
 
 inline constexpr COLORREF LabelColour = RGB(34, 119, 204);
 inline constexpr COLORREF CountdownColour = RGB(232, 17, 0);
