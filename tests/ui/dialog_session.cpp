@@ -8,16 +8,15 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 namespace {
 
 constexpr UINT RunNow = WM_APP;
-constexpr UINT RunLater = WM_APP + 1;
+constexpr UINT Mark = WM_APP + 1;
 constexpr char InvokerClass[] = "TallyraTestInvoker";
 constexpr int MessageBoxTextId = 0xFFFF;
 
 DialogSession* Current = nullptr;
+std::atomic<LPARAM> MarksHandled = 0;
 
 std::string WindowText(HWND window)
 {
@@ -26,13 +25,21 @@ std::string WindowText(HWND window)
     return text;
 }
 
-// A message box: a dialog with the box's static text and its OK button.
 bool IsMessageBox(HWND window)
 {
     char className[32] = "";
     GetClassNameA(window, className, sizeof className);
-    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MessageBoxTextId) != nullptr &&
-           GetDlgItem(window, IDOK) != nullptr;
+    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MessageBoxTextId) && GetDlgItem(window, IDOK);
+}
+
+WPARAM VirtualKey(char key)
+{
+    switch (key) {
+    case '\t': return VK_TAB;
+    case '\r': return VK_RETURN;
+    case '\x1b': return VK_ESCAPE;
+    }
+    return key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key;  // letters and digits are their own keys
 }
 
 } // namespace
@@ -45,10 +52,9 @@ DialogSession::DialogSession()
         RegisterBalloonClass();
         WNDCLASSEXA invoker{};
         invoker.cbSize = sizeof invoker;
-        invoker.lpfnWndProc = InvokerProcedure;
+        invoker.lpfnWndProc = Invoker;
         invoker.lpszClassName = InvokerClass;
-        RegisterClassExA(&invoker);
-        return true;
+        return RegisterClassExA(&invoker) != 0;
     }();
     (void)started;
     // Every session starts from the records a fresh process has.
@@ -58,7 +64,6 @@ DialogSession::DialogSession()
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = std::thread([this] { ThreadMain(); });
     WaitForSingleObject(ready_, 10000);
-    // The dialog is up once its set-up has run and it shows.
     for (int i = 0; i < 500 && !(Ui.Dialog && IsWindowVisible(Ui.Dialog)); ++i)
         Sleep(10);
     dialog_ = Ui.Dialog;
@@ -85,26 +90,30 @@ DialogSession::~DialogSession()
 void DialogSession::ThreadMain()
 {
     threadId_ = GetCurrentThreadId();
-    invoker_ = CreateWindowExA(0, InvokerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+    invoker_ = CreateWindowExA(0, InvokerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     hook_ = SetWindowsHookExA(WH_CBT, BoxWatcher, nullptr, threadId_);
     SetEvent(ready_);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialog, 0);
     ended_ = true;
+    // Run() keeps working until the session ends.
+    for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;)
+        DispatchMessageA(&message);
     UnhookWindowsHookEx(hook_);
     DestroyWindow(invoker_);
 }
 
-LRESULT CALLBACK DialogSession::InvokerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK DialogSession::Invoker(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == RunNow) {
         (*reinterpret_cast<const std::function<void()>*>(lParam))();
         return 0;
     }
-    if (message == RunLater) {
-        auto* action = reinterpret_cast<std::function<void()>*>(lParam);
-        (*action)();
-        delete action;
+    if (message == Mark) {
+        // Posted once more, so that it comes after what the messages before it posted in turn.
+        if (wParam == 0)
+            PostMessageA(window, Mark, 1, lParam);
+        else
+            MarksHandled = lParam;
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -116,8 +125,8 @@ LRESULT CALLBACK DialogSession::BoxWatcher(int code, WPARAM wParam, LPARAM lPara
     if (code == HCBT_ACTIVATE && Current && IsMessageBox(box)) {
         {
             std::lock_guard lock(Current->boxesLock_);
-            Current->boxes_.push_back(
-                {WindowText(box), WindowText(GetDlgItem(box, MessageBoxTextId)), WindowText(Ui.Sequence)});
+            Current->boxes_.push_back(WindowText(box) + "|" + WindowText(GetDlgItem(box, MessageBoxTextId)) + "|" +
+                                      WindowText(Ui.Sequence));
         }
         if (!Current->keepBoxesOpen_)
             PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -125,36 +134,49 @@ LRESULT CALLBACK DialogSession::BoxWatcher(int code, WPARAM wParam, LPARAM lPara
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+BOOL CALLBACK DialogSession::FindBox(HWND window, LPARAM found)
+{
+    if (!IsWindowVisible(window) || !IsMessageBox(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 void DialogSession::Run(const std::function<void()>& action)
 {
     SendMessageA(invoker_, RunNow, 0, reinterpret_cast<LPARAM>(&action));
 }
 
-void DialogSession::Post(std::function<void()> action)
-{
-    PostMessageA(invoker_, RunLater, 0, reinterpret_cast<LPARAM>(new std::function<void()>(std::move(action))));
-}
-
 bool DialogSession::WaitUntil(const std::function<bool()>& condition, DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    for (const DWORD start = GetTickCount();; Sleep(20)) {
         bool met = false;
         Run([&] { met = condition(); });
         if (met)
             return true;
         if (GetTickCount() - start > milliseconds)
             return false;
-        Sleep(20);
     }
 }
 
-void DialogSession::Type(int id, const std::string& keys)
+void DialogSession::Type(std::string_view keys)
 {
-    Run([&] {
-        for (char key : keys)
-            SendMessageA(Control(id), WM_CHAR, static_cast<unsigned char>(key), 1);
-    });
+    static LPARAM marks = 0;
+    for (char key : keys) {
+        HWND target = nullptr;
+        Run([&] { target = GetFocus() ? GetFocus() : GetActiveWindow(); });
+        PostMessageA(target, WM_KEYDOWN, VirtualKey(key), 1);
+        PostMessageA(target, WM_KEYUP, VirtualKey(key), 0xC0000001);
+        // The key-down's character is posted while it is translated, after the first mark.
+        PostMessageA(invoker_, Mark, 0, ++marks);
+        for (int i = 0; i < 250 && MarksHandled < marks; ++i)
+            Sleep(10);
+    }
+}
+
+void DialogSession::TabTo(int id)
+{
+    Run([&] { SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); });
 }
 
 void DialogSession::Click(int id)
@@ -162,35 +184,11 @@ void DialogSession::Click(int id)
     Run([&] { SendMessageA(Control(id), BM_CLICK, 0, 0); });
 }
 
-void DialogSession::Press(HWND target, WPARAM key)
-{
-    PostMessageA(target, WM_KEYDOWN, key, 1);
-    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
-    // Posted messages are handled in order: the marker runs after the key.
-    const auto handled = std::make_shared<std::atomic<bool>>(false);
-    Post([handled] { *handled = true; });
-    for (int i = 0; i < 100 && !*handled; ++i)
-        Sleep(20);
-}
-
 bool DialogSession::ReachRecall()
 {
-    Run([&] {
-        SetFocus(Control(ID_TIME));
-        SetWindowTextA(Control(ID_TIME), "1");
-    });
-    Click(ID_START);
+    TabTo(ID_TIME);
+    Type("1\r");
     return WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000);
-}
-
-void DialogSession::Focus(int id)
-{
-    Run([&] { SetFocus(Control(id)); });
-}
-
-std::string DialogSession::Text(int id)
-{
-    return Text(Control(id));
 }
 
 std::string DialogSession::Text(HWND window)
@@ -207,7 +205,7 @@ HWND DialogSession::Focused()
     return focused;
 }
 
-std::vector<SeenBox> DialogSession::Boxes()
+SeenBoxes DialogSession::Boxes()
 {
     std::lock_guard lock(boxesLock_);
     return boxes_;
@@ -215,18 +213,7 @@ std::vector<SeenBox> DialogSession::Boxes()
 
 HWND DialogSession::OpenBox()
 {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumThreadWindows(
-        threadId_,
-        [](HWND window, LPARAM context) -> BOOL {
-            if (IsWindowVisible(window) && IsMessageBox(window)) {
-                reinterpret_cast<Search*>(context)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumThreadWindows(threadId_, FindBox, reinterpret_cast<LPARAM>(&found));
+    return found;
 }

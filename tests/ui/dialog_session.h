@@ -1,5 +1,5 @@
 // Runs the real main dialog, from the real resources, on a thread of its own, as the
-// program does; the test drives it from outside with messages and reads it back.
+// program does; the test drives it from outside with key presses and messages.
 #ifndef TALLYRA_TESTS_DIALOG_SESSION_H
 #define TALLYRA_TESTS_DIALOG_SESSION_H
 
@@ -9,15 +9,12 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
-// A message box as the user saw it: caption, text, and the sequence field behind it.
-struct SeenBox {
-    std::string caption;
-    std::string text;
-    std::string sequenceField;
-};
+// A message box as the user saw it: "caption|text|the sequence field behind it".
+using SeenBoxes = std::vector<std::string>;
 
 class DialogSession {
 public:
@@ -26,40 +23,37 @@ public:
     DialogSession(const DialogSession&) = delete;
     DialogSession& operator=(const DialogSession&) = delete;
 
-    // Runs on the dialog's thread and returns when done: everything it causes,
-    // notifications and message boxes included, has been handled by then.
+    // Runs on the dialog's thread and returns when done, with all it caused handled.
     void Run(const std::function<void()>& action);
-    // Runs on the dialog's thread without waiting, for actions that open a modal loop.
-    void Post(std::function<void()> action);
     // Polls on the dialog's thread until the condition holds or the time is up.
     bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
 
     HWND Dialog() const { return dialog_; }
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
-    bool Ended() const { return ended_; }  // the dialog has returned from its modal loop
+    bool Ended() const { return ended_; }  // the dialog's modal loop has returned
 
-    // Typing into a field, one character message at a time, as the keyboard would.
-    void Type(int id, const std::string& keys);
+    // Keys pressed one after another, each going to whatever holds the focus at that moment,
+    // through the modal loop's dialog manager: digits, letters, '\t' Tab, '\r' Enter and
+    // '\x1b' Esc.  Returns once they are handled, or once a modal loop they opened runs.
+    void Type(std::string_view keys);
+    // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
+    void TabTo(int id);
     void Click(int id);
-    void Focus(int id);
-    // A key pressed in a control, through the dialog's own message loop; returns once it has
-    // been handled, or once a modal loop that it opened has started.
-    void Press(HWND target, WPARAM key);
-    void Press(int id, WPARAM key) { Press(Control(id), key); }
-    // Starts a drill shown for one second and waits until its recall begins.
+    // Types the time "1" and starts a drill with Enter; true once its recall has begun.
     bool ReachRecall();
-    std::string Text(int id);
+    std::string Text(int id) { return Text(Control(id)); }
     std::string Text(HWND window);
     HWND Focused();
 
     // Message boxes are read and closed with OK as soon as they open, unless kept open.
-    std::vector<SeenBox> Boxes();
+    SeenBoxes Boxes();
     void KeepBoxesOpen(bool keep) { keepBoxesOpen_ = keep; }
-    HWND OpenBox();  // a message box of the dialog's thread that is showing now, or null
+    HWND OpenBox();  // a message box of the dialog's thread that shows now, or null
 
 private:
-    static LRESULT CALLBACK InvokerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Invoker(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK BoxWatcher(int code, WPARAM wParam, LPARAM lParam);
+    static BOOL CALLBACK FindBox(HWND window, LPARAM found);
     void ThreadMain();
 
     std::thread thread_;
@@ -71,7 +65,7 @@ private:
     std::atomic<bool> keepBoxesOpen_ = false;
     std::atomic<bool> ended_ = false;
     std::mutex boxesLock_;
-    std::vector<SeenBox> boxes_;
+    SeenBoxes boxes_;
 };
 
 #endif

@@ -74,8 +74,8 @@ TEST(HintBalloon, ShowsTheValueExpectedNextUntilTheAnswerMovesOn)
 
     // An accepted value hides it, and so do the answer losing the focus and a click on the balloon.
     const std::function<void()> hiders[] = {
-        [&] { session.Type(ID_ANSWER, std::to_string(Drill.SequenceValues[0])); },
-        [&] { session.Focus(ID_EXIT); },
+        [&] { session.Type(std::to_string(Drill.SequenceValues[0])); },
+        [&] { session.TabTo(ID_EXIT); },
         [&] { session.Run([] { SendMessageA(Ui.Balloon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 30)); }); }};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);

@@ -1,3 +1,5 @@
+// The main dialog driven as the user drives it: keys into the focused control, clicks, the menu.
+#include "dialog_operations.h"
 #include "dialog_session.h"
 #include "drill_state.h"
 #include "ids.h"
@@ -5,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <algorithm>
 
-using Texts = std::vector<std::string>;
+namespace {
 
 // A phase as the user sees it: which of these controls are enabled, the start caption, the icon.
 constexpr int PhaseControls[] = {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS,
@@ -36,136 +38,133 @@ std::string Series(int count)
     return text;
 }
 
-// Each message box seen: "caption|text|sequence field behind it".
-Texts Seen(DialogSession& session)
+HWND AboutBox()
 {
-    Texts seen;
-    for (const SeenBox& box : session.Boxes())
-        seen.push_back(box.caption + "|" + box.text + "|" + box.sequenceField);
-    return seen;
+    const HWND box = FindWindowA("#32770", "About Tallyra");
+    return IsWindowVisible(box) ? box : nullptr;
 }
 
 TEST(MainDialog, OpensReadyForADrill)
 {
     DialogSession session;
-    ASSERT_NE(session.Dialog(), nullptr);
     EXPECT_EQ(session.Text(session.Dialog()), "Tallyra от Vestrin");
-    EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME) + " [" + session.Text(ID_SEQUENCE) + "]", "3 3 []");
     EXPECT_EQ(Look(session), IdleLook);
+    EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME), "3 3");
     EXPECT_EQ(SendMessageA(session.Control(ID_RANGE_NUMBERS), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageA(session.Control(ID_RANGE_DIGITS), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(session.Focused(), session.Control(ID_START));
 }
 
-TEST(MainDialog, WholeDrillWithTheRealCountdown)
+TEST(MainDialog, CountAndTimeTakeTwoTypedDigitsWhenLeft)
 {
     DialogSession session;
-    session.Run([&] { SetWindowTextA(session.Control(ID_TIME), "1"); });
-    session.Focus(ID_TIME);
-    session.Click(ID_START);
-    EXPECT_EQ(Look(session), MemorizeLook);
-    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(3));
-    EXPECT_FALSE(IsChild(session.Dialog(), session.Focused()));
-    ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
-    EXPECT_EQ(Look(session), RecallLook);
-    EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(session.Text(ID_SEQUENCE), Series(i) + (i ? "," : ""));
-        session.Type(ID_ANSWER, std::to_string(Drill.SequenceValues[i]));
-    }
-    EXPECT_EQ(Seen(session), Texts({"Браво!|Вы запомнили все цифры!|" + Series(3)}));
-    EXPECT_EQ(Look(session), IdleLook);
-    EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME) + " [" + session.Text(ID_SEQUENCE) + "]", "4 3 []");
-}
-
-TEST(MainDialog, GivingUpShowsTheWholeSeriesAndKeepsTheRound)
-{
-    for (bool byEnter : {false, true}) {
-        SCOPED_TRACE(byEnter ? "Enter" : "click");
-        DialogSession session;
-        ASSERT_TRUE(session.ReachRecall());
-        session.Type(ID_ANSWER, std::to_string(Drill.SequenceValues[0]));
-        byEnter ? session.Press(ID_ANSWER, VK_RETURN) : session.Click(ID_START);
-        ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Idle; }));
-        EXPECT_EQ(Seen(session), Texts({"Вы не запомнили следующий ряд:|" + Series(3) + "|" + Series(1) + ","}));
-        EXPECT_EQ(Look(session), IdleLook);
-        EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME), "3 1");
-    }
-}
-
-TEST(MainDialog, EnterStartsWithTheCountStillBeingTyped)
-{
-    DialogSession session;
-    session.Focus(ID_COUNT);
-    session.Run([&] { SendMessageA(session.Control(ID_COUNT), EM_SETSEL, 0, -1); });
-    session.Type(ID_COUNT, "7");
-    ASSERT_EQ(session.Focused(), session.Control(ID_COUNT));
-    session.Press(ID_COUNT, VK_RETURN);
-    EXPECT_EQ(Look(session), MemorizeLook);
-    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(7));
-}
-
-TEST(MainDialog, CountAndTimeTakeTheirValueWhenLeft)
-{
-    DialogSession session;
-    const struct { const char* typed; const char* shown; int value; } cases[] = {
-        {"", "1", 1}, {"00", "1", 1}, {"05", "05", 5}, {"123", "12", 12}};
+    const struct { const char *keys, *shown; int value; } cases[] = {
+        {"12", "12", 12}, {"99", "99", 99}, {"05", "05", 5}, {"123", "12", 12}, {"4a", "4", 4}, {"", "1", 1}};
     for (int id : {ID_COUNT, ID_TIME})
-        for (const auto& [typed, shown, value] : cases) {
-            session.Run([&] {
-                SetFocus(session.Control(id));
-                SetWindowTextA(session.Control(id), typed);
-                SetFocus(session.Control(ID_START));
-            });
+        for (const auto& [keys, shown, value] : cases) {
+            session.TabTo(id);
+            session.Type(std::string(keys) + (*keys ? "\t" : "\b\t"));
             const int taken = id == ID_COUNT ? Drill.ItemCount : Drill.ShowSeconds;
-            EXPECT_EQ(std::make_pair(session.Text(id), taken), std::make_pair(std::string(shown), value)) << typed;
+            EXPECT_EQ(session.Text(id) + " " + std::to_string(taken), std::string(shown) + " " + std::to_string(value))
+                << id << " typed " << keys;
         }
 }
 
-TEST(MainDialog, EscapeIsIgnored)
+TEST(MainDialog, TwoDrillsTypedKeyByKey)
 {
     DialogSession session;
-    session.Press(ID_START, VK_ESCAPE);
-    ASSERT_TRUE(session.ReachRecall());
-    session.Press(ID_ANSWER, VK_ESCAPE);
-    EXPECT_FALSE(session.Ended());
+    session.TabTo(ID_TIME);
+    session.Type("1\x1b");  // Esc does nothing
+    session.TabTo(ID_COUNT);
+    session.Type("2\r");  // Enter starts with the count still being typed
+    EXPECT_EQ(Look(session), MemorizeLook);
+    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(2));
+    EXPECT_EQ(session.Focused(), nullptr);
+    ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
     EXPECT_EQ(Look(session), RecallLook);
+    EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
+    session.Type("a" + std::to_string(Drill.SequenceValues[0]));
+    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(1) + ",");
+    session.Type(std::to_string(Drill.SequenceValues[1]));
+    EXPECT_EQ(session.Boxes(), SeenBoxes{"Браво!|Вы запомнили все цифры!|" + Series(2)});
+    EXPECT_EQ(Look(session), IdleLook);
+    EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME) + " [" + session.Text(ID_SEQUENCE) + "]", "3 3 []");
+
+    // Digits this time, given up with Enter after the first value.
+    session.Click(ID_RANGE_DIGITS);
+    ASSERT_TRUE(session.ReachRecall());
+    EXPECT_LT(*std::max_element(Drill.SequenceValues, Drill.SequenceValues + 3), 10);
+    session.Type(std::to_string(Drill.SequenceValues[0]) + "\r");
+    EXPECT_EQ(session.Boxes().back(), "Вы не запомнили следующий ряд:|" + Series(3) + "|" + Series(1) + ",");
+    EXPECT_EQ(Look(session), IdleLook);
 }
 
-TEST(MainDialog, ContextMenuOpensTheAboutBox)
+TEST(MainDialog, RecallBegunBehindTheAboutBoxHasTheAnswerFocusedWhenItCloses)
 {
     DialogSession session;
+    session.TabTo(ID_TIME);
+    session.Type("1\r");
+    // The About box through the right-click menu, while the countdown runs on behind it.
     PostMessageA(session.Dialog(), WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
-    HWND menu = nullptr, about = nullptr;
-    ASSERT_TRUE(session.WaitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }));
-    const auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+    HWND menu = nullptr;
+    ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }));
     char item[32] = "";
-    GetMenuStringA(items, 0, item, sizeof item, MF_BYPOSITION);
-    EXPECT_EQ(std::make_pair(GetMenuItemCount(items), std::string(item)), std::make_pair(1, std::string("About...")));
+    GetMenuStringA(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)), 0, item, sizeof item, MF_BYPOSITION);
+    EXPECT_STREQ(item, "About...");
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
-    ASSERT_TRUE(session.WaitUntil([&] { return (about = FindWindowA("#32770", "About Tallyra")) && IsWindowVisible(about); }));
-    PostMessageA(GetDlgItem(about, ID_ABOUT_OK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(session.WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(session.Dialog()); }));
-    EXPECT_FALSE(session.Ended());
+    ASSERT_TRUE(session.WaitUntil(AboutBox));
+    ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
+    EXPECT_TRUE(AboutBox());
+    EXPECT_EQ(session.Text(ID_SEQUENCE), "");
+    session.Type("\r");  // closes the About box
+    ASSERT_TRUE(session.WaitUntil([&] { return !AboutBox() && IsWindowEnabled(session.Dialog()); }));
+    EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
 }
 
-TEST(MainDialog, ClosingEndsTheDialogInEveryPhase)
+// The last character of the field lies wholly inside the field.
+bool LastCharacterShows(HWND field)
 {
-    const std::pair<DrillPhase, int> cases[] = {
-        {DrillPhase::Idle, WM_CLOSE}, {DrillPhase::Memorize, WM_CLOSE}, {DrillPhase::Recall, WM_CLOSE}, {DrillPhase::Memorize, ID_EXIT}};
-    for (const auto& [phase, by] : cases) {
-        SCOPED_TRACE(static_cast<int>(phase) * 1000 + by);
-        DialogSession session;
-        if (phase == DrillPhase::Memorize)
-            session.Click(ID_START);
-        ASSERT_TRUE(phase != DrillPhase::Recall || session.ReachRecall());
-        ASSERT_EQ(Drill.Phase, phase);
-        by == ID_EXIT ? session.Click(ID_EXIT) : void(PostMessageA(session.Dialog(), WM_CLOSE, 0, 0));
-        for (int i = 0; i < 100 && !session.Ended(); ++i)
-            Sleep(20);
-        EXPECT_TRUE(session.Ended());
-    }
+    const LRESULT place = SendMessageA(field, EM_POSFROMCHAR, GetWindowTextLengthA(field) - 1, 0);
+    const HDC dc = GetDC(field);
+    const HGDIOBJ kept = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, kept);
+    ReleaseDC(field, dc);
+    RECT client;
+    GetClientRect(field, &client);
+    return place != -1 && HIWORD(place) + metrics.tmHeight <= client.bottom;
+}
+
+TEST(MainDialog, EveryValueOfTheLongestSeriesCanBeRead)
+{
+    DialogSession session;
+    const HWND field = session.Control(ID_SEQUENCE);
+    auto font = [&] { return reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)); };
+    session.TabTo(ID_COUNT);
+    session.Type("99\r");
+    EXPECT_EQ(std::count(Drill.SequenceText, Drill.SequenceText + SequenceTextSize, ','), 98);
+    session.Run([&] { EXPECT_TRUE(LastCharacterShows(field)); });
+    std::string widest = "99";
+    for (int i = 1; i < MaxParameter; ++i)
+        widest += ",99";
+    session.Run([&] {
+        MainDialogOperations.SetText(ID_SEQUENCE, widest.c_str());
+        EXPECT_TRUE(LastCharacterShows(field));
+        // A series that fits looks as it always has.
+        MainDialogOperations.SetText(ID_SEQUENCE, widest.substr(0, 80).c_str());
+        EXPECT_EQ(font(), Ui.SequenceFont);
+    });
+}
+
+TEST(MainDialog, ClosedWhileTheAboutBoxIsOpenItClosesBoth)
+{
+    DialogSession session;
+    PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+    ASSERT_TRUE(session.WaitUntil(AboutBox));
+    PostMessageA(session.Dialog(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(session.WaitUntil([&] { return session.Ended(); }, 2000));
+    EXPECT_FALSE(AboutBox());
 }
 
 } // namespace
