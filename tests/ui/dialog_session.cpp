@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <cctype>
+
 namespace {
 
 constexpr UINT RunNow = WM_APP;
@@ -32,16 +34,6 @@ bool IsMessageBox(HWND window)
     return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MessageBoxTextId) && GetDlgItem(window, IDOK);
 }
 
-WPARAM VirtualKey(char key)
-{
-    switch (key) {
-    case '\t': return VK_TAB;
-    case '\r': return VK_RETURN;
-    case '\x1b': return VK_ESCAPE;
-    }
-    return key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key;  // letters and digits are their own keys
-}
-
 } // namespace
 
 DialogSession::DialogSession()
@@ -61,9 +53,7 @@ DialogSession::DialogSession()
     Drill = DrillState{};
     Ui = UiState{};
     Current = this;
-    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = std::thread([this] { ThreadMain(); });
-    WaitForSingleObject(ready_, 10000);
     for (int i = 0; i < 500 && !(Ui.Dialog && IsWindowVisible(Ui.Dialog)); ++i)
         Sleep(10);
     dialog_ = Ui.Dialog;
@@ -71,19 +61,13 @@ DialogSession::DialogSession()
 
 DialogSession::~DialogSession()
 {
-    // Close whatever is open on top of the dialog, then the dialog itself.
-    for (int i = 0; i < 200 && !ended_; ++i) {
-        if (const HWND box = OpenBox())
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-        else if (const HWND about = FindWindowA("#32770", "About Tallyra"))
-            PostMessageA(about, WM_CLOSE, 0, 0);
-        else
-            PostMessageA(dialog_, WM_CLOSE, 0, 0);
-        Sleep(25);
+    // Close a message box that is still open, then the dialog, which closes an About box itself.
+    for (int i = 0; i < 200 && !ended_; ++i, Sleep(25)) {
+        const HWND box = OpenBox();
+        PostMessageA(box ? box : dialog_, box ? WM_COMMAND : WM_CLOSE, IDOK, 0);
     }
     PostMessageA(invoker_, WM_QUIT, 0, 0);
     thread_.join();
-    CloseHandle(ready_);
     Current = nullptr;
 }
 
@@ -92,7 +76,6 @@ void DialogSession::ThreadMain()
     threadId_ = GetCurrentThreadId();
     invoker_ = CreateWindowExA(0, InvokerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     hook_ = SetWindowsHookExA(WH_CBT, BoxWatcher, nullptr, threadId_);
-    SetEvent(ready_);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialog, 0);
     ended_ = true;
     // Run() keeps working until the session ends.
@@ -134,14 +117,6 @@ LRESULT CALLBACK DialogSession::BoxWatcher(int code, WPARAM wParam, LPARAM lPara
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-BOOL CALLBACK DialogSession::FindBox(HWND window, LPARAM found)
-{
-    if (!IsWindowVisible(window) || !IsMessageBox(window))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 void DialogSession::Run(const std::function<void()>& action)
 {
     SendMessageA(invoker_, RunNow, 0, reinterpret_cast<LPARAM>(&action));
@@ -165,8 +140,10 @@ void DialogSession::Type(std::string_view keys)
     for (char key : keys) {
         HWND target = nullptr;
         Run([&] { target = GetFocus() ? GetFocus() : GetActiveWindow(); });
-        PostMessageA(target, WM_KEYDOWN, VirtualKey(key), 1);
-        PostMessageA(target, WM_KEYUP, VirtualKey(key), 0xC0000001);
+        // Tab, Enter, Esc and Backspace are their own characters, and so are digits and capitals.
+        const WPARAM virtualKey = std::toupper(key);
+        PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
+        PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
         // The key-down's character is posted while it is translated, after the first mark.
         PostMessageA(invoker_, Mark, 0, ++marks);
         for (int i = 0; i < 250 && MarksHandled < marks; ++i)
@@ -213,7 +190,14 @@ SeenBoxes DialogSession::Boxes()
 
 HWND DialogSession::OpenBox()
 {
-    HWND found = nullptr;
-    EnumThreadWindows(threadId_, FindBox, reinterpret_cast<LPARAM>(&found));
-    return found;
+    for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
+        if (IsWindowVisible(box) && IsMessageBox(box) && GetWindowThreadProcessId(box, nullptr) == threadId_)
+            return box;
+    return nullptr;
+}
+
+HWND DialogSession::AboutBox()
+{
+    const HWND box = FindWindowA("#32770", "About Tallyra");
+    return IsWindowVisible(box) ? box : nullptr;
 }

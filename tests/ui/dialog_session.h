@@ -33,8 +33,8 @@ public:
     bool Ended() const { return ended_; }  // the dialog's modal loop has returned
 
     // Keys pressed one after another, each going to whatever holds the focus at that moment,
-    // through the modal loop's dialog manager: digits, letters, '\t' Tab, '\r' Enter and
-    // '\x1b' Esc.  Returns once they are handled, or once a modal loop they opened runs.
+    // through the modal loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
+    // '\r' Enter and '\x1b' Esc.  Returns once they are handled, or once a modal loop they opened runs.
     void Type(std::string_view keys);
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
     void TabTo(int id);
@@ -49,11 +49,11 @@ public:
     SeenBoxes Boxes();
     void KeepBoxesOpen(bool keep) { keepBoxesOpen_ = keep; }
     HWND OpenBox();  // a message box of the dialog's thread that shows now, or null
+    static HWND AboutBox();  // the About box while it shows, or null
 
 private:
     static LRESULT CALLBACK Invoker(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK BoxWatcher(int code, WPARAM wParam, LPARAM lParam);
-    static BOOL CALLBACK FindBox(HWND window, LPARAM found);
     void ThreadMain();
 
     std::thread thread_;
@@ -61,7 +61,6 @@ private:
     HWND invoker_ = nullptr;
     HHOOK hook_ = nullptr;
     DWORD threadId_ = 0;
-    HANDLE ready_ = nullptr;
     std::atomic<bool> keepBoxesOpen_ = false;
     std::atomic<bool> ended_ = false;
     std::mutex boxesLock_;

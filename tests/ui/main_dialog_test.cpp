@@ -12,22 +12,17 @@
 namespace {
 
 // A phase as the user sees it: which of these controls are enabled, the start caption, the icon.
-constexpr int PhaseControls[] = {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS,
-                                 ID_START, ID_EXIT, ID_ANSWER, ID_HINT};
-const std::string IdleLook = "11111100 СТАРТ icon";
-const std::string MemorizeLook = "00000100 СТАРТ -";
-const std::string RecallLook = "00001111 ОСТАНОВИТЬ icon";
-
 std::string Look(DialogSession& session)
 {
     std::string look;
     session.Run([&] {
-        for (int id : PhaseControls)
+        for (int id : {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS, ID_START, ID_EXIT, ID_ANSWER, ID_HINT})
             look += IsWindowEnabled(session.Control(id)) ? '1' : '0';
         look += " " + session.Text(ID_START) + (IsWindowVisible(Ui.TimerIcon) ? " icon" : " -");
     });
     return look;
 }
+const std::string IdleLook = "11111100 СТАРТ icon";
 
 // The first values of the series, written as the program writes them: "12,7,95".
 std::string Series(int count)
@@ -38,72 +33,53 @@ std::string Series(int count)
     return text;
 }
 
-HWND AboutBox()
-{
-    const HWND box = FindWindowA("#32770", "About Tallyra");
-    return IsWindowVisible(box) ? box : nullptr;
-}
-
-TEST(MainDialog, OpensReadyForADrill)
+TEST(MainDialog, ADrillTypedKeyByKey)
 {
     DialogSession session;
     EXPECT_EQ(session.Text(session.Dialog()), "Tallyra от Vestrin");
-    EXPECT_EQ(Look(session), IdleLook);
-    EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME), "3 3");
+    EXPECT_EQ(Look(session) + " " + session.Text(ID_COUNT) + session.Text(ID_TIME), IdleLook + " 33");
     EXPECT_EQ(SendMessageA(session.Control(ID_RANGE_NUMBERS), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(session.Focused(), session.Control(ID_START));
+    session.Click(ID_RANGE_DIGITS);
+    session.TabTo(ID_TIME);
+    session.Type("1\x1b");  // Esc does nothing
+    session.TabTo(ID_COUNT);
+    session.Type("2\r");  // Enter starts with the count still being typed
+    EXPECT_EQ(Look(session), "00000100 СТАРТ -");
+    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(2));
+    EXPECT_LT(std::max(Drill.SequenceValues[0], Drill.SequenceValues[1]), 10);
+    EXPECT_EQ(session.Focused(), nullptr);
+    ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
+    EXPECT_EQ(Look(session), "00001111 ОСТАНОВИТЬ icon");
+    EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
+    session.Type("a" + std::to_string(Drill.SequenceValues[0]));  // the letter is refused
+    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(1) + ",");
+    session.Type(std::to_string(Drill.SequenceValues[1]));
+    EXPECT_EQ(session.Boxes(), SeenBoxes{"Браво!|Вы запомнили все цифры!|" + Series(2)});
+    EXPECT_EQ(Look(session) + " " + session.Text(ID_COUNT) + session.Text(ID_TIME), IdleLook + " 33");
 }
 
 TEST(MainDialog, CountAndTimeTakeTwoTypedDigitsWhenLeft)
 {
     DialogSession session;
     const struct { const char *keys, *shown; int value; } cases[] = {
-        {"12", "12", 12}, {"99", "99", 99}, {"05", "05", 5}, {"123", "12", 12}, {"4a", "4", 4}, {"", "1", 1}};
+        {"12", "12", 12}, {"99", "99", 99}, {"05", "05", 5}, {"123", "12", 12}, {"4a", "4", 4}, {"\b", "1", 1}};
     for (int id : {ID_COUNT, ID_TIME})
         for (const auto& [keys, shown, value] : cases) {
             session.TabTo(id);
-            session.Type(std::string(keys) + (*keys ? "\t" : "\b\t"));
+            session.Type(std::string(keys) + "\t");
             const int taken = id == ID_COUNT ? Drill.ItemCount : Drill.ShowSeconds;
             EXPECT_EQ(session.Text(id) + " " + std::to_string(taken), std::string(shown) + " " + std::to_string(value))
                 << id << " typed " << keys;
         }
 }
 
-TEST(MainDialog, TwoDrillsTypedKeyByKey)
-{
-    DialogSession session;
-    session.TabTo(ID_TIME);
-    session.Type("1\x1b");  // Esc does nothing
-    session.TabTo(ID_COUNT);
-    session.Type("2\r");  // Enter starts with the count still being typed
-    EXPECT_EQ(Look(session), MemorizeLook);
-    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(2));
-    EXPECT_EQ(session.Focused(), nullptr);
-    ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
-    EXPECT_EQ(Look(session), RecallLook);
-    EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
-    session.Type("a" + std::to_string(Drill.SequenceValues[0]));
-    EXPECT_EQ(session.Text(ID_SEQUENCE), Series(1) + ",");
-    session.Type(std::to_string(Drill.SequenceValues[1]));
-    EXPECT_EQ(session.Boxes(), SeenBoxes{"Браво!|Вы запомнили все цифры!|" + Series(2)});
-    EXPECT_EQ(Look(session), IdleLook);
-    EXPECT_EQ(session.Text(ID_COUNT) + " " + session.Text(ID_TIME) + " [" + session.Text(ID_SEQUENCE) + "]", "3 3 []");
-
-    // Digits this time, given up with Enter after the first value.
-    session.Click(ID_RANGE_DIGITS);
-    ASSERT_TRUE(session.ReachRecall());
-    EXPECT_LT(*std::max_element(Drill.SequenceValues, Drill.SequenceValues + 3), 10);
-    session.Type(std::to_string(Drill.SequenceValues[0]) + "\r");
-    EXPECT_EQ(session.Boxes().back(), "Вы не запомнили следующий ряд:|" + Series(3) + "|" + Series(1) + ",");
-    EXPECT_EQ(Look(session), IdleLook);
-}
-
-TEST(MainDialog, RecallBegunBehindTheAboutBoxHasTheAnswerFocusedWhenItCloses)
+TEST(MainDialog, TheAboutBoxOverARunningDrill)
 {
     DialogSession session;
     session.TabTo(ID_TIME);
     session.Type("1\r");
-    // The About box through the right-click menu, while the countdown runs on behind it.
+    // Opened through the right-click menu while the countdown runs on behind it.
     PostMessageA(session.Dialog(), WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
     HWND menu = nullptr;
     ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }));
@@ -112,13 +88,26 @@ TEST(MainDialog, RecallBegunBehindTheAboutBoxHasTheAnswerFocusedWhenItCloses)
     EXPECT_STREQ(item, "About...");
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
-    ASSERT_TRUE(session.WaitUntil(AboutBox));
+    ASSERT_TRUE(session.WaitUntil(DialogSession::AboutBox));
+    const HWND tooltip = Ui.Tooltip;
     ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000));
-    EXPECT_TRUE(AboutBox());
+    session.Type("\x1b");  // does nothing
+    EXPECT_TRUE(DialogSession::AboutBox());
     EXPECT_EQ(session.Text(ID_SEQUENCE), "");
-    session.Type("\r");  // closes the About box
-    ASSERT_TRUE(session.WaitUntil([&] { return !AboutBox() && IsWindowEnabled(session.Dialog()); }));
+    // Recall began behind the box: once Enter has closed it, the answer field has the focus.
+    session.Type("\r");
+    ASSERT_TRUE(session.WaitUntil([&] { return IsWindowEnabled(session.Dialog()); }));
+    EXPECT_FALSE(IsWindow(tooltip));
     EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
+    session.Type("\r");  // gives up: ОСТАНОВИТЬ is the default button
+    EXPECT_EQ(session.Boxes(), SeenBoxes{"Вы не запомнили следующий ряд:|" + Series(3) + "|"});
+
+    // Closed from outside while the box is open, the dialog takes the box with it.
+    PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+    ASSERT_TRUE(session.WaitUntil(DialogSession::AboutBox));
+    PostMessageA(session.Dialog(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(session.WaitUntil([&] { return session.Ended(); }, 2000));
+    EXPECT_FALSE(DialogSession::AboutBox());
 }
 
 // The last character of the field lies wholly inside the field.
@@ -140,7 +129,6 @@ TEST(MainDialog, EveryValueOfTheLongestSeriesCanBeRead)
 {
     DialogSession session;
     const HWND field = session.Control(ID_SEQUENCE);
-    auto font = [&] { return reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)); };
     session.TabTo(ID_COUNT);
     session.Type("99\r");
     EXPECT_EQ(std::count(Drill.SequenceText, Drill.SequenceText + SequenceTextSize, ','), 98);
@@ -153,18 +141,8 @@ TEST(MainDialog, EveryValueOfTheLongestSeriesCanBeRead)
         EXPECT_TRUE(LastCharacterShows(field));
         // A series that fits looks as it always has.
         MainDialogOperations.SetText(ID_SEQUENCE, widest.substr(0, 80).c_str());
-        EXPECT_EQ(font(), Ui.SequenceFont);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), Ui.SequenceFont);
     });
-}
-
-TEST(MainDialog, ClosedWhileTheAboutBoxIsOpenItClosesBoth)
-{
-    DialogSession session;
-    PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
-    ASSERT_TRUE(session.WaitUntil(AboutBox));
-    PostMessageA(session.Dialog(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(session.WaitUntil([&] { return session.Ended(); }, 2000));
-    EXPECT_FALSE(AboutBox());
 }
 
 } // namespace
