@@ -106,11 +106,8 @@ LRESULT CALLBACK DialogSession::BoxWatcher(int code, WPARAM wParam, LPARAM lPara
 {
     const auto box = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && Current && IsMessageBox(box)) {
-        {
-            std::lock_guard lock(Current->boxesLock_);
-            Current->boxes_.push_back(WindowText(box) + "|" + WindowText(GetDlgItem(box, MessageBoxTextId)) + "|" +
-                                      WindowText(Ui.Sequence));
-        }
+        Current->boxes_.push_back(WindowText(box) + "|" + WindowText(GetDlgItem(box, MessageBoxTextId)) + "|" +
+                                  WindowText(Ui.Sequence));
         if (!Current->keepBoxesOpen_)
             PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
@@ -151,16 +148,6 @@ void DialogSession::Type(std::string_view keys)
     }
 }
 
-void DialogSession::TabTo(int id)
-{
-    Run([&] { SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); });
-}
-
-void DialogSession::Click(int id)
-{
-    Run([&] { SendMessageA(Control(id), BM_CLICK, 0, 0); });
-}
-
 bool DialogSession::ReachRecall()
 {
     TabTo(ID_TIME);
@@ -184,8 +171,9 @@ HWND DialogSession::Focused()
 
 SeenBoxes DialogSession::Boxes()
 {
-    std::lock_guard lock(boxesLock_);
-    return boxes_;
+    SeenBoxes seen;  // read on the dialog's thread, where the hook writes them
+    Run([&] { seen = boxes_; });
+    return seen;
 }
 
 HWND DialogSession::OpenBox()

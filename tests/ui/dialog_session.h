@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -37,8 +36,8 @@ public:
     // '\r' Enter and '\x1b' Esc.  Returns once they are handled, or once a modal loop they opened runs.
     void Type(std::string_view keys);
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
-    void TabTo(int id);
-    void Click(int id);
+    void TabTo(int id) { SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
+    void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
     // Types the time "1" and starts a drill with Enter; true once its recall has begun.
     bool ReachRecall();
     std::string Text(int id) { return Text(Control(id)); }
@@ -63,7 +62,6 @@ private:
     DWORD threadId_ = 0;
     std::atomic<bool> keepBoxesOpen_ = false;
     std::atomic<bool> ended_ = false;
-    std::mutex boxesLock_;
     SeenBoxes boxes_;
 };
 
