@@ -11,55 +11,11 @@
 
 namespace {
 
-class AboutBox : public testing::Test {
-protected:
-    DialogSession session;
-    HWND box = nullptr;
-
-    void Open()
-    {
-        PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
-        ASSERT_TRUE(session.WaitUntil([&] { return (box = DialogSession::AboutBox()) != nullptr; }));
-    }
-    HWND Item(int id) const { return GetDlgItem(box, id); }
-};
-
-TEST_F(AboutBox, LinksShowTheirTargetsInBlueWithAHand)
-{
-    Open();
-    EXPECT_EQ(GetWindow(box, GW_OWNER), session.Dialog());
-    EXPECT_TRUE(GetWindowLongA(Ui.Tooltip, GWL_STYLE) & TTS_ALWAYSTIP);
-    ASSERT_EQ(SendMessageA(Ui.Tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
-    const HDC dc = CreateCompatibleDC(nullptr);  // for the box's answer on a control's colours
-    auto textColour = [&](HWND control) {
-        SendMessageA(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-        return GetTextColor(dc);
-    };
-    session.Run([&] {  // the cursor belongs to the dialog's thread
-        for (int i = 0; i < 3; ++i) {
-            const HWND label = Item(Links[i].Id);
-            char text[128] = "";
-            TTTOOLINFOA tool{};
-            tool.cbSize = TTTOOLINFOA_V1_SIZE;
-            tool.lpszText = text;
-            EXPECT_TRUE(SendMessageA(Ui.Tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)));
-            EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), label);
-            EXPECT_STREQ(text, Links[i].Target);
-            EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, 0), HTCLIENT);
-            EXPECT_EQ(textColour(label), LinkColour);
-            SetCursor(nullptr);
-            SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
-        }
-    });
-    EXPECT_EQ(textColour(Item(ID_ABOUT_TITLE)), GetSysColor(COLOR_WINDOWTEXT));
-    DeleteDC(dc);
-}
-
 // Wine hands http: and mailto: addresses to the programs named in HKCU\Software\Wine\WineBrowser,
 // the address as their last argument; here that is a shell that writes it to a file.
-TEST_F(AboutBox, EachLinkHandsItsExactTargetToTheShell)
+TEST(AboutBox, EachLinkShowsItsTargetInBlueWithAHandAndHandsItToTheShell)
 {
+    DialogSession session;
     char seenHere[MAX_PATH];
     ASSERT_TRUE(GetTempFileNameA("Z:\\tmp", "tly", 0, seenHere));  // a name no other session takes
     std::string seen = seenHere + 2;  // Wine's Z: drive is the Unix root
@@ -67,17 +23,43 @@ TEST_F(AboutBox, EachLinkHandsItsExactTargetToTheShell)
     const std::string recorder = "/bin/sh -c \"printf %s \\\"$0\\\" > " + seen + "\"";
     for (const char* value : {"Browsers", "Mailers"})
         RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", value, REG_SZ, recorder.c_str(), recorder.size() + 1);
-    Open();
-    for (const Link& link : Links) {
+    PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+    ASSERT_TRUE(session.WaitUntil(DialogSession::AboutBox));
+    const HWND box = DialogSession::AboutBox();
+    EXPECT_EQ(GetWindow(box, GW_OWNER), session.Dialog());
+    ASSERT_EQ(SendMessageA(Ui.Tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
+    const HDC dc = CreateCompatibleDC(nullptr);  // for the box's answer on a control's colours
+    auto textColour = [&](HWND control) {
+        SendMessageA(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+        return GetTextColor(dc);
+    };
+    EXPECT_EQ(textColour(GetDlgItem(box, ID_ABOUT_TITLE)), GetSysColor(COLOR_WINDOWTEXT));
+    for (int i = 0; i < 3; ++i) {
+        const HWND label = GetDlgItem(box, Links[i].Id);
+        char text[128] = "";
+        TTTOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;
+        tool.lpszText = text;
+        EXPECT_TRUE(SendMessageA(Ui.Tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)));
+        EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), label);
+        EXPECT_STREQ(text, Links[i].Target);
+        EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, 0), HTCLIENT);
+        EXPECT_EQ(textColour(label), LinkColour);
+        session.Run([&] {  // the cursor belongs to the dialog's thread
+            SetCursor(nullptr);
+            SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+        });
         std::ofstream{seenHere};  // emptied
-        SendMessageA(Item(link.Id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         std::string received;
-        for (int i = 0; i < 500 && received != link.Target; ++i, Sleep(20)) {
+        for (int wait = 0; wait < 500 && received != Links[i].Target; ++wait, Sleep(20)) {
             std::ifstream file(seenHere);
             received.assign(std::istreambuf_iterator<char>(file), {});
         }
-        EXPECT_EQ(received, link.Target);
+        EXPECT_EQ(received, Links[i].Target);
     }
+    DeleteDC(dc);
     DeleteFileA(seenHere);
     // Without the values Wine goes back to its own list of programs.
     for (const char* value : {"Browsers", "Mailers"})

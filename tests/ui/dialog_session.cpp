@@ -17,29 +17,14 @@ constexpr UINT Mark = WM_APP + 1;
 constexpr char InvokerClass[] = "TallyraTestInvoker";
 constexpr int MessageBoxTextId = 0xFFFF;
 
-DialogSession* Current = nullptr;
 std::atomic<LPARAM> MarksHandled = 0;
-
-std::string WindowText(HWND window)
-{
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-bool IsMessageBox(HWND window)
-{
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MessageBoxTextId) && GetDlgItem(window, IDOK);
-}
 
 } // namespace
 
 DialogSession::DialogSession()
 {
     // Once per process, as the program's start-up does.
-    static const bool started = [] {
+    [[maybe_unused]] static const bool started = [] {
         InitCommonControls();
         RegisterBalloonClass();
         WNDCLASSEXA invoker{};
@@ -48,11 +33,9 @@ DialogSession::DialogSession()
         invoker.lpszClassName = InvokerClass;
         return RegisterClassExA(&invoker) != 0;
     }();
-    (void)started;
     // Every session starts from the records a fresh process has.
     Drill = DrillState{};
     Ui = UiState{};
-    Current = this;
     thread_ = std::thread([this] { ThreadMain(); });
     for (int i = 0; i < 500 && !(Ui.Dialog && IsWindowVisible(Ui.Dialog)); ++i)
         Sleep(10);
@@ -68,20 +51,17 @@ DialogSession::~DialogSession()
     }
     PostMessageA(invoker_, WM_QUIT, 0, 0);
     thread_.join();
-    Current = nullptr;
 }
 
 void DialogSession::ThreadMain()
 {
     threadId_ = GetCurrentThreadId();
     invoker_ = CreateWindowExA(0, InvokerClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    hook_ = SetWindowsHookExA(WH_CBT, BoxWatcher, nullptr, threadId_);
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialog, 0);
     ended_ = true;
     // Run() keeps working until the session ends.
     for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;)
         DispatchMessageA(&message);
-    UnhookWindowsHookEx(hook_);
     DestroyWindow(invoker_);
 }
 
@@ -100,18 +80,6 @@ LRESULT CALLBACK DialogSession::Invoker(HWND window, UINT message, WPARAM wParam
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK DialogSession::BoxWatcher(int code, WPARAM wParam, LPARAM lParam)
-{
-    const auto box = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && Current && IsMessageBox(box)) {
-        Current->boxes_.push_back(WindowText(box) + "|" + WindowText(GetDlgItem(box, MessageBoxTextId)) + "|" +
-                                  WindowText(Ui.Sequence));
-        if (!Current->keepBoxesOpen_)
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void DialogSession::Run(const std::function<void()>& action)
@@ -148,38 +116,21 @@ void DialogSession::Type(std::string_view keys)
     }
 }
 
-bool DialogSession::ReachRecall()
+std::string DialogSession::CloseBox()
 {
-    TabTo(ID_TIME);
-    Type("1\r");
-    return WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }, 3000);
-}
-
-std::string DialogSession::Text(HWND window)
-{
-    std::string text;
-    Run([&] { text = WindowText(window); });
-    return text;
-}
-
-HWND DialogSession::Focused()
-{
-    HWND focused = nullptr;
-    Run([&] { focused = GetFocus(); });
-    return focused;
-}
-
-SeenBoxes DialogSession::Boxes()
-{
-    SeenBoxes seen;  // read on the dialog's thread, where the hook writes them
-    Run([&] { seen = boxes_; });
+    const HWND box = OpenBox();
+    if (!box)
+        return "";
+    const std::string seen = Text(box) + "|" + Text(GetDlgItem(box, MessageBoxTextId)) + "|" + Text(Ui.Sequence);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !IsWindow(box); });
     return seen;
 }
 
 HWND DialogSession::OpenBox()
 {
     for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
-        if (IsWindowVisible(box) && IsMessageBox(box) && GetWindowThreadProcessId(box, nullptr) == threadId_)
+        if (IsWindowVisible(box) && GetDlgItem(box, MessageBoxTextId) && GetWindowThreadProcessId(box, nullptr) == threadId_)
             return box;
     return nullptr;
 }

@@ -12,9 +12,6 @@
 #include <thread>
 #include <vector>
 
-// A message box as the user saw it: "caption|text|the sequence field behind it".
-using SeenBoxes = std::vector<std::string>;
-
 class DialogSession {
 public:
     DialogSession();
@@ -38,31 +35,36 @@ public:
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
     void TabTo(int id) { SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
-    // Types the time "1" and starts a drill with Enter; true once its recall has begun.
-    bool ReachRecall();
     std::string Text(int id) { return Text(Control(id)); }
-    std::string Text(HWND window);
-    HWND Focused();
+    // From any thread: for a window of this process the text is asked of the window's own thread.
+    static std::string Text(HWND window)
+    {
+        char text[512] = "";
+        GetWindowTextA(window, text, sizeof text);
+        return text;
+    }
+    HWND Focused()
+    {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+    }
 
-    // Message boxes are read and closed with OK as soon as they open, unless kept open.
-    SeenBoxes Boxes();
-    void KeepBoxesOpen(bool keep) { keepBoxesOpen_ = keep; }
     HWND OpenBox();  // a message box of the dialog's thread that shows now, or null
+    // Closes the message box open now with OK, and tells what the user saw:
+    // "caption|text|the sequence field behind it"; empty if none is open.
+    std::string CloseBox();
     static HWND AboutBox();  // the About box while it shows, or null
 
 private:
     static LRESULT CALLBACK Invoker(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK BoxWatcher(int code, WPARAM wParam, LPARAM lParam);
     void ThreadMain();
 
     std::thread thread_;
     HWND dialog_ = nullptr;
     HWND invoker_ = nullptr;
-    HHOOK hook_ = nullptr;
     DWORD threadId_ = 0;
-    std::atomic<bool> keepBoxesOpen_ = false;
     std::atomic<bool> ended_ = false;
-    SeenBoxes boxes_;
 };
 
 #endif
