@@ -16,8 +16,6 @@ class DialogSession {
 public:
     DialogSession();
     ~DialogSession();
-    DialogSession(const DialogSession&) = delete;
-    DialogSession& operator=(const DialogSession&) = delete;
 
     // Runs on the dialog's thread and returns when done, with all it caused handled.
     void Run(const std::function<void()>& action);
