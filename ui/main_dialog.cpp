@@ -49,7 +49,8 @@ void SetUpMainDialog(HWND dialog)
     Ui.LabelFont = CreateFontFromRecord(15, 600, "");
     Ui.CountdownFont = CreateFontFromRecord(35, 700, "Garamond");
     Ui.SequenceFont = CreateFontFromRecord(14, 400, "Verdana");
-    Ui.CompactSequenceFont = CreateFontFromRecord(CompactSequenceHeight, 400, "Verdana");
+    // 99 two-digit values fit the sequence field in this one.
+    Ui.CompactSequenceFont = CreateFontFromRecord(10, 400, "Verdana");
 
     Ui.Sequence = CreateWindowExA(WS_EX_STATICEDGE, "edit", nullptr,
                                   WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 15, 10, 305, 64, dialog,

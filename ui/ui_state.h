@@ -56,9 +56,6 @@ inline constexpr int StripTop = 86;
 inline constexpr int StripWidth = 128;
 inline constexpr int StripHeight = 14;
 
-// The compact series font's cell height: 99 two-digit values fit the sequence field in it.
-inline constexpr int CompactSequenceHeight = 10;
-
 inline constexpr COLORREF LabelColour = RGB(34, 119, 204);
 inline constexpr COLORREF CountdownColour = RGB(232, 17, 0);
 inline constexpr COLORREF LinkColour = RGB(0, 0, 255);
