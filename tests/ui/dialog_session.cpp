@@ -67,19 +67,15 @@ void DialogSession::ThreadMain()
 
 LRESULT CALLBACK DialogSession::Invoker(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == RunNow) {
+    if (message == RunNow)
         (*reinterpret_cast<const std::function<void()>*>(lParam))();
-        return 0;
-    }
-    if (message == Mark) {
-        // Posted once more, so that it comes after what the messages before it posted in turn.
-        if (wParam == 0)
-            PostMessageA(window, Mark, 1, lParam);
-        else
-            MarksHandled = lParam;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    else if (message == Mark && wParam == 0)  // once more, to come after what the messages before it posted
+        PostMessageA(window, Mark, 1, lParam);
+    else if (message == Mark)
+        MarksHandled = lParam;
+    else
+        return DefWindowProcA(window, message, wParam, lParam);
+    return 0;
 }
 
 void DialogSession::Run(const std::function<void()>& action)
@@ -89,14 +85,10 @@ void DialogSession::Run(const std::function<void()>& action)
 
 bool DialogSession::WaitUntil(const std::function<bool()>& condition, DWORD milliseconds)
 {
-    for (const DWORD start = GetTickCount();; Sleep(20)) {
-        bool met = false;
+    bool met = false;
+    for (const DWORD start = GetTickCount(); !met && GetTickCount() - start <= milliseconds; Sleep(met ? 0 : 20))
         Run([&] { met = condition(); });
-        if (met)
-            return true;
-        if (GetTickCount() - start > milliseconds)
-            return false;
-    }
+    return met;
 }
 
 void DialogSession::Type(std::string_view keys)

@@ -60,23 +60,27 @@ auto Of(COLORREF colour)
 }
 
 // Whether the balloon shows the value: its body on the screen is a clean body with the value written on it.
-bool Shows(int value)
+bool Shows(DialogSession& session, int value)
 {
-    UpdateWindow(Ui.Balloon);
-    const HDC screen = GetDC(Ui.Balloon), clean = CreateCompatibleDC(screen);
-    const HGDIOBJ kept = SelectObject(clean, CreateCompatibleBitmap(screen, 50, 40));
-    PatBlt(clean, 0, 0, 50, 40, WHITENESS);
-    SetBkMode(clean, TRANSPARENT);
-    SetTextColor(clean, LabelColour);
-    RECT body = {0, 18, 50, 40};
-    DrawTextA(clean, std::to_string(value).c_str(), -1, &body, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    const Picture shown(screen, 50, 38), expected(clean, 50, 38);
-    DeleteObject(SelectObject(clean, kept));
-    DeleteDC(clean);
-    ReleaseDC(Ui.Balloon, screen);
-    return IsWindowVisible(Ui.Balloon) && shown.Count({3, 20, 47, 38}, [&](int x, int y, COLORREF pixel) {
-               return pixel != expected(x, y);  // inside the outline
-           }) == 0;
+    bool shows = false;
+    session.Run([&] {  // on the balloon's own thread, right after its paint
+        UpdateWindow(Ui.Balloon);
+        const HDC screen = GetDC(Ui.Balloon), clean = CreateCompatibleDC(screen);
+        const HGDIOBJ kept = SelectObject(clean, CreateCompatibleBitmap(screen, 50, 40));
+        PatBlt(clean, 0, 0, 50, 40, WHITENESS);
+        SetBkMode(clean, TRANSPARENT);
+        SetTextColor(clean, LabelColour);
+        RECT body = {0, 18, 50, 40};
+        DrawTextA(clean, std::to_string(value).c_str(), -1, &body, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        const Picture shown(screen, 50, 38), expected(clean, 50, 38);
+        DeleteObject(SelectObject(clean, kept));
+        DeleteDC(clean);
+        ReleaseDC(Ui.Balloon, screen);
+        shows = IsWindowVisible(Ui.Balloon) && shown.Count({3, 20, 47, 38}, [&](int x, int y, COLORREF pixel) {
+                    return pixel != expected(x, y);  // inside the outline
+                }) == 0;
+    });
+    return shows;
 }
 
 TEST(MainWindow, ADrillTypedKeyByKeyWithHints)
@@ -103,7 +107,7 @@ TEST(MainWindow, ADrillTypedKeyByKeyWithHints)
     // The hint points into the answer field, which keeps the focus; beside the pointer the
     // mouse goes through the balloon, its body catches it.
     session.Click(ID_HINT);
-    EXPECT_TRUE(Shows(5));
+    EXPECT_TRUE(Shows(session, 5));
     EXPECT_EQ(session.Focused(), session.Control(ID_ANSWER));
     RECT balloon, answer;
     GetWindowRect(Ui.Balloon, &balloon);
@@ -117,7 +121,7 @@ TEST(MainWindow, ADrillTypedKeyByKeyWithHints)
     for (auto hide : {+[](DialogSession& s) { s.TabTo(ID_EXIT); },
                       +[](DialogSession&) { SendMessageA(Ui.Balloon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 30)); }}) {
         session.Click(ID_HINT);
-        EXPECT_TRUE(Shows(2));
+        EXPECT_TRUE(Shows(session, 2));
         hide(session);
         EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     }
@@ -213,13 +217,16 @@ protected:
     // The client area as the screen shows it once the paints pending are done.
     Picture Shot()
     {
-        UpdateWindow(session.Dialog());
-        RECT client;
-        GetClientRect(session.Dialog(), &client);
-        const HDC dc = GetDC(session.Dialog());
-        Picture shot(dc, client.right, client.bottom);
-        ReleaseDC(session.Dialog(), dc);
-        return shot;
+        std::vector<Picture> shot;
+        session.Run([&] {  // on the dialog's own thread, right after its paint
+            UpdateWindow(session.Dialog());
+            RECT client;
+            GetClientRect(session.Dialog(), &client);
+            const HDC dc = GetDC(session.Dialog());
+            shot.emplace_back(dc, client.right, client.bottom);
+            ReleaseDC(session.Dialog(), dc);
+        });
+        return shot[0];
     }
     // Pixels of the strip that are not its picture over the first columns and the texture over the rest.
     int StripWrong(const Picture& shot, int columns) const
