@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 #include <thread>
-#include <vector>
 
 class DialogSession {
 public:
