@@ -1,30 +1,32 @@
 #include "about_dialog.h"
 
+#include "colours.h"
 #include "ui_state.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 namespace {
 
-// The tooltip window and its tool record live only while the box is open.
+// The tooltip window lives only while the box is open; it keeps its own copy of each tool.
 void SetUpAboutBox(HWND dialog)
 {
-    const HINSTANCE instance = DialogInstance(dialog);
     Ui.AboutBox = dialog;
     Ui.Tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    RtlZeroMemory(&Ui.Tool, sizeof Ui.Tool);
-    Ui.Tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    Ui.Tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    Ui.Tool.hinst = instance;
+                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, Ui.Instance, nullptr);
+    TTTOOLINFOA tool;
+    RtlZeroMemory(&tool, sizeof tool);
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hinst = Ui.Instance;
 
     SendDlgItemMessageA(dialog, ID_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(Ui.LabelFont), FALSE);
 
     for (const Link& link : Links) {
         const HWND control = GetDlgItem(dialog, link.Id);
-        Ui.Tool.uId = reinterpret_cast<UINT_PTR>(control);
-        Ui.Tool.lpszText = const_cast<char*>(link.Target);
-        SendMessageA(Ui.Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Ui.Tool));
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<char*>(link.Target);
+        SendMessageA(Ui.Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
         const LONG_PTR kept = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabel));
         SetWindowLongPtrA(control, GWLP_USERDATA, kept);
     }

@@ -1,5 +1,5 @@
 // The program's own entry routine: no C runtime starts before it, none ends after it.
-#include "balloon_class.h"
+#include "hint_balloon.h"
 #include "ids.h"
 #include "main_dialog.h"
 
@@ -10,7 +10,7 @@ extern "C" [[noreturn]] void ProgramStart()
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     InitCommonControls();
-    RegisterBalloonClass();
+    RegisterHintBalloonClass();
     // The process lives exactly as long as the main dialog.
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialog, 0);
     ExitProcess(0);

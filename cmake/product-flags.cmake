@@ -3,6 +3,9 @@
 add_library(product_flags INTERFACE)
 target_compile_options(product_flags INTERFACE
     -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-    -fno-threadsafe-statics -fno-stack-protector -ffunction-sections -fdata-sections
+    -fno-threadsafe-statics -fno-stack-protector
+    # Unused routines are dropped at link time. Not -fdata-sections: with it MinGW puts the
+    # zero-initialised records into .data, where they take room in the file.
+    -ffunction-sections
     # Reproducible bytes: no build paths in the objects.
     -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)

@@ -3,10 +3,9 @@ enable_language(RC)
 
 # The windows, shared by the executable and the tests that drive them under Wine.
 add_library(windows STATIC
-    ui/ui_state.cpp ui/main_dialog.cpp ui/dialog_operations.cpp ui/painter.cpp ui/hint_balloon.cpp
-    about/about_dialog.cpp
-    app/balloon_class.cpp)
-target_include_directories(windows PUBLIC ui about app res)
+    ui/ui_state.cpp ui/main_dialog.cpp ui/main_dialog_controls.cpp ui/sequence_field.cpp ui/painter.cpp
+    ui/hint_balloon.cpp about/about_dialog.cpp)
+target_include_directories(windows PUBLIC ui about res)
 target_link_libraries(windows PUBLIC drill PRIVATE product_flags)
 
 # The manifest names the build's own processor: a process gets version 6 of the common

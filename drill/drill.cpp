@@ -30,7 +30,7 @@ void StartMemorize(DrillDialog& dialog)
     // The countdown is drawn where the icon was; hiding it repaints that area.
     dialog.ShowTimerIcon(false);
     GenerateSequence(dialog, dialog.NumbersModeChosen());
-    dialog.SetText(ID_SEQUENCE, Drill.SequenceText);
+    dialog.ShowSequence(Drill.SequenceText);
     Drill.Countdown = Drill.ShowSeconds;
     dialog.StartCountdownTimer();
     Drill.Phase = DrillPhase::Memorize;
@@ -45,7 +45,7 @@ void StartRecall(DrillDialog& dialog)
     dialog.ShowTimerIcon(true);
     Drill.RecallIndex = 0;
     Drill.SequenceText[0] = '\0';
-    dialog.SetText(ID_SEQUENCE, nullptr);
+    dialog.ShowSequence(nullptr);
     dialog.Focus(ID_ANSWER);
     Drill.Phase = DrillPhase::Recall;
     dialog.Invalidate(DrillArea::Progress);
@@ -58,7 +58,7 @@ void ReturnToIdle(DrillDialog& dialog)
     for (int control : RecallControls)
         dialog.Enable(control, false);
     dialog.SetText(ID_START, StartCaption);
-    dialog.SetText(ID_SEQUENCE, nullptr);
+    dialog.ShowSequence(nullptr);
     dialog.SetText(ID_ANSWER, nullptr);
     dialog.Focus(ID_START);
     Drill.Phase = DrillPhase::Idle;
@@ -94,7 +94,7 @@ void CommitParameter(DrillDialog& dialog, int control, std::uint8_t& parameter)
 
 void CompleteSeries(DrillDialog& dialog)
 {
-    dialog.SetText(ID_SEQUENCE, Drill.SequenceText);
+    dialog.ShowSequence(Drill.SequenceText);
     dialog.ShowMessage(SuccessText, SuccessCaption);
     Drill.ItemCount = ClampParameter(Drill.ItemCount + CountStep);
     Drill.ShowSeconds = ClampParameter(Drill.ShowSeconds + SecondsStep);
@@ -167,7 +167,7 @@ void OnAnswerChanged(DrillDialog& dialog)
         return;
     }
     AppendText(Drill.SequenceText, SequenceTextSize, ",");
-    dialog.SetText(ID_SEQUENCE, Drill.SequenceText);
+    dialog.ShowSequence(Drill.SequenceText);
     dialog.SetText(ID_ANSWER, nullptr);
 }
 

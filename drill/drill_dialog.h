@@ -14,6 +14,8 @@ public:
     virtual void Enable(int control, bool enabled) = 0;
     // A null text clears the control.
     virtual void SetText(int control, const char* text) = 0;
+    // The sequence field's text (a null text clears it), in a font that shows all of it.
+    virtual void ShowSequence(const char* text) = 0;
     // Reads at most size - 1 characters of the control's text, always terminated.
     virtual void ReadText(int control, char* text, int size) = 0;
     virtual void ShowTimerIcon(bool shown) = 0;

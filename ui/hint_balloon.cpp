@@ -1,11 +1,14 @@
 #include "hint_balloon.h"
 
+#include "colours.h"
 #include "drill_state.h"
+#include "ids.h"
 #include "sequence.h"
 #include "ui_state.h"
 
 namespace {
 
+constexpr char BalloonClassName[] = "WHelp";
 constexpr int BalloonWidth = 50;
 constexpr int BalloonHeight = 40;
 // The pointer rises from the body's top edge at y = 18 to its tip at (10, 1).
@@ -61,8 +64,6 @@ void PaintBalloon(HWND window)
     EndPaint(window, &paint);
 }
 
-} // namespace
-
 LRESULT CALLBACK HintBalloon(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -84,14 +85,35 @@ LRESULT CALLBACK HintBalloon(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+} // namespace
+
+void RegisterHintBalloonClass()
+{
+    // No instance handle: the class belongs to the program's own module.
+    WNDCLASSEXA balloonClass;
+    RtlZeroMemory(&balloonClass, sizeof balloonClass);
+    balloonClass.cbSize = sizeof balloonClass;
+    balloonClass.lpfnWndProc = HintBalloon;
+    balloonClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    balloonClass.lpszClassName = BalloonClassName;
+    RegisterClassExA(&balloonClass);
+}
+
+void CreateHintBalloon(HWND dialog)
+{
+    Ui.Balloon = CreateWindowExA(WS_EX_TOPMOST, BalloonClassName, BalloonClassName, WS_POPUP, 0, 0, BalloonWidth,
+                                 BalloonHeight, dialog, nullptr, Ui.Instance, nullptr);
+}
+
 void ShowHint()
 {
-    RECT answer;
-    GetWindowRect(Ui.Answer, &answer);
+    const HWND answer = GetDlgItem(Ui.Dialog, ID_ANSWER);
+    RECT field;
+    GetWindowRect(answer, &field);
     // The pointer's tip lands 31 pixels into the field and 6 above its bottom edge.
-    SetWindowPos(Ui.Balloon, nullptr, answer.left + 21, answer.bottom - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(Ui.Balloon, nullptr, field.left + 21, field.bottom - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(Ui.Balloon, SW_SHOW);
-    SetFocus(Ui.Answer);
+    SetFocus(answer);
 }
 
 void HideHint()

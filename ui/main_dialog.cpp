@@ -1,17 +1,21 @@
 #include "main_dialog.h"
 
 #include "about_dialog.h"
-#include "dialog_operations.h"
 #include "drill.h"
 #include "drill_state.h"
 #include "hint_balloon.h"
 #include "ids.h"
+#include "main_dialog_controls.h"
 #include "painter.h"
+#include "sequence_field.h"
 #include "ui_state.h"
 
-#include <array>
+#include <initializer_list>
 
 namespace {
+
+// The drill engine reaches the dialog through these.
+constinit MainDialogControls Controls;
 
 // A command word: the notification code in the high half, the control id in the low half.
 constexpr DWORD Command(WORD code, WORD id)
@@ -19,12 +23,13 @@ constexpr DWORD Command(WORD code, WORD id)
     return static_cast<DWORD>(code) << 16 | id;
 }
 
-HFONT CreateFontFromRecord(LONG height, LONG weight, const char* face)
+// The three fonts come from one record; each changes only its own fields.
+HFONT CreateFontFromRecord(LOGFONTA& record, LONG height, LONG weight, const char* face)
 {
-    Ui.FontRecord.lfHeight = height;
-    Ui.FontRecord.lfWeight = weight;
-    lstrcpyA(Ui.FontRecord.lfFaceName, face);
-    return CreateFontIndirectA(&Ui.FontRecord);
+    record.lfHeight = height;
+    record.lfWeight = weight;
+    lstrcpyA(record.lfFaceName, face);
+    return CreateFontIndirectA(&record);
 }
 
 void SetFont(HWND control, HFONT font)
@@ -34,64 +39,50 @@ void SetFont(HWND control, HFONT font)
 
 void SetUpMainDialog(HWND dialog)
 {
-    const HINSTANCE instance = DialogInstance(dialog);
+    Ui.Instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
     Ui.Dialog = dialog;
     SetClassLongPtrA(dialog, GCLP_HICON,
-                     reinterpret_cast<LONG_PTR>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN))));
+                     reinterpret_cast<LONG_PTR>(LoadIconA(Ui.Instance, MAKEINTRESOURCEA(IDI_MAIN))));
 
-    Ui.BackgroundBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_BACKGROUND));
+    Ui.BackgroundBitmap = LoadBitmapA(Ui.Instance, MAKEINTRESOURCEA(IDB_BACKGROUND));
     const LOGBRUSH pattern = {BS_PATTERN, 0, reinterpret_cast<ULONG_PTR>(Ui.BackgroundBitmap)};
     Ui.PatternBrush = CreateBrushIndirect(&pattern);
 
-    // One record serves the three fonts; each changes only its own fields.
-    RtlZeroMemory(&Ui.FontRecord, sizeof Ui.FontRecord);
-    Ui.FontRecord.lfPitchAndFamily = FF_ROMAN | DEFAULT_PITCH;
-    Ui.LabelFont = CreateFontFromRecord(15, 600, "");
-    Ui.CountdownFont = CreateFontFromRecord(35, 700, "Garamond");
-    Ui.SequenceFont = CreateFontFromRecord(14, 400, "Verdana");
+    LOGFONTA record;
+    RtlZeroMemory(&record, sizeof record);
+    record.lfPitchAndFamily = FF_ROMAN | DEFAULT_PITCH;
+    Ui.LabelFont = CreateFontFromRecord(record, 15, 600, "");
+    Ui.CountdownFont = CreateFontFromRecord(record, 35, 700, "Garamond");
+    Ui.SequenceFont = CreateFontFromRecord(record, 14, 400, "Verdana");
     // 99 two-digit values fit the sequence field in this one.
-    Ui.CompactSequenceFont = CreateFontFromRecord(10, 400, "Verdana");
+    Ui.CompactSequenceFont = CreateFontFromRecord(record, 10, 400, "Verdana");
 
-    Ui.Sequence = CreateWindowExA(WS_EX_STATICEDGE, "edit", nullptr,
-                                  WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 15, 10, 305, 64, dialog,
-                                  reinterpret_cast<HMENU>(ID_SEQUENCE), instance, nullptr);
-    Ui.Balloon = CreateWindowExA(WS_EX_TOPMOST, BalloonClassName, BalloonClassName, WS_POPUP, 0, 0, 50, 40, dialog,
-                                 nullptr, instance, nullptr);
+    CreateSequenceField(dialog);
+    CreateHintBalloon(dialog);
 
-    Ui.TimerIcon = GetDlgItem(dialog, ID_TIMER_ICON);
-    Ui.Answer = GetDlgItem(dialog, ID_ANSWER);
-    Ui.Count = GetDlgItem(dialog, ID_COUNT);
-    Ui.Time = GetDlgItem(dialog, ID_TIME);
-    Ui.Start = GetDlgItem(dialog, ID_START);
-    Ui.Hint = GetDlgItem(dialog, ID_HINT);
-    Ui.RangeDigits = GetDlgItem(dialog, ID_RANGE_DIGITS);
-    Ui.RangeNumbers = GetDlgItem(dialog, ID_RANGE_NUMBERS);
-
-    SetFont(Ui.RangeDigits, Ui.LabelFont);
-    SetFont(Ui.RangeNumbers, Ui.LabelFont);
-    SetFont(Ui.Answer, Ui.LabelFont);
-    SetFont(Ui.Sequence, Ui.SequenceFont);
+    SetFont(GetDlgItem(dialog, ID_RANGE_DIGITS), Ui.LabelFont);
+    SetFont(GetDlgItem(dialog, ID_RANGE_NUMBERS), Ui.LabelFont);
+    SetFont(GetDlgItem(dialog, ID_ANSWER), Ui.LabelFont);
     // No font means the system font.
-    SetFont(Ui.Hint, nullptr);
-    SetFont(GetDlgItem(dialog, ID_TIME_LABEL), nullptr);
-    SetFont(GetDlgItem(dialog, ID_COUNT_LABEL), nullptr);
+    for (int id : {ID_HINT, ID_TIME_LABEL, ID_COUNT_LABEL})
+        SetFont(GetDlgItem(dialog, id), nullptr);
     // Two digits fit the number fields whatever margins their font would bring, and a third
     // is refused: a field holds no more than its commit reads.
-    for (const HWND field : std::to_array({Ui.Count, Ui.Time, Ui.Answer})) {
-        SendMessageA(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        SendMessageA(field, EM_LIMITTEXT, NumberTextSize - 1, 0);
+    for (int id : {ID_COUNT, ID_TIME, ID_ANSWER}) {
+        SendDlgItemMessageA(dialog, id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, NumberTextSize - 1, 0);
     }
 
     const HDC dialogDC = GetDC(dialog);
     Ui.ProgressDC = CreateCompatibleDC(dialogDC);
     ReleaseDC(dialog, dialogDC);
-    Ui.ProgressBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_PROGRESS));
+    Ui.ProgressBitmap = LoadBitmapA(Ui.Instance, MAKEINTRESOURCEA(IDB_PROGRESS));
     SelectObject(Ui.ProgressDC, Ui.ProgressBitmap);
 
     // A fresh program drills two-digit numbers.
-    SendMessageA(Ui.RangeNumbers, BM_SETCHECK, BST_CHECKED, 0);
+    CheckDlgButton(dialog, ID_RANGE_NUMBERS, BST_CHECKED);
 
-    GetWindowRect(Ui.TimerIcon, &Ui.DigitsRect);
+    GetWindowRect(GetDlgItem(dialog, ID_TIMER_ICON), &Ui.DigitsRect);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&Ui.DigitsRect), 2);
 }
 
@@ -114,7 +105,7 @@ void TearDown(HWND dialog)
 
 void ShowContextMenu(HWND dialog)
 {
-    const HMENU menu = LoadMenuA(DialogInstance(dialog), MAKEINTRESOURCEA(IDM_CONTEXT));
+    const HMENU menu = LoadMenuA(Ui.Instance, MAKEINTRESOURCEA(IDM_CONTEXT));
     POINT cursor;
     GetCursorPos(&cursor);
     TrackPopupMenuEx(GetSubMenu(menu, 0), 0, cursor.x, cursor.y, dialog, nullptr);
@@ -128,25 +119,25 @@ INT_PTR RouteCommand(HWND dialog, WPARAM wParam)
         TearDown(dialog);
         return TRUE;
     case Command(BN_CLICKED, ID_START):
-        OnStartStop(MainDialogOperations);
+        OnStartStop(Controls);
         return 0;
     case Command(EN_KILLFOCUS, ID_TIME):
-        OnTimeCommitted(MainDialogOperations);
+        OnTimeCommitted(Controls);
         return 0;
     case Command(EN_KILLFOCUS, ID_COUNT):
-        OnCountCommitted(MainDialogOperations);
+        OnCountCommitted(Controls);
         return 0;
     case Command(EN_CHANGE, ID_ANSWER):
-        OnAnswerChanged(MainDialogOperations);
+        OnAnswerChanged(Controls);
         return 0;
     case Command(BN_CLICKED, ID_HINT):
         ShowHint();
         return 0;
     case Command(EN_KILLFOCUS, ID_ANSWER):
-        OnAnswerLostFocus(MainDialogOperations);
+        OnAnswerLostFocus(Controls);
         return 0;
     case Command(0, ID_ABOUT):
-        DialogBoxParamA(DialogInstance(dialog), MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutDialog, 0);
+        DialogBoxParamA(Ui.Instance, MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutDialog, 0);
         return 0;
     }
     return TRUE;
@@ -170,10 +161,10 @@ INT_PTR CALLBACK MainDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         // when recall began behind the About box, while the dialog could not take the focus.
         if (LOWORD(wParam) == WA_INACTIVE || Drill.Phase != DrillPhase::Recall)
             return FALSE;
-        SetFocus(Ui.Answer);
+        SetFocus(GetDlgItem(dialog, ID_ANSWER));
         return TRUE;
     case WM_TIMER:
-        OnTimer(MainDialogOperations, wParam);
+        OnTimer(Controls, wParam);
         return 0;
     case WM_RBUTTONDOWN:
         ShowContextMenu(dialog);

@@ -1,11 +1,18 @@
 #include "painter.h"
 
+#include "colours.h"
 #include "drill_state.h"
 #include "ids.h"
 #include "sequence.h"
 #include "ui_state.h"
 
 namespace {
+
+// The strip's picture fills the inside of ProgressRect's edge.
+constexpr int StripLeft = 142;
+constexpr int StripTop = 86;
+constexpr int StripWidth = 128;
+constexpr int StripHeight = 14;
 
 // The part of the strip that stands for the values recalled so far, rounded to a pixel.
 int RecalledWidth()

@@ -30,6 +30,7 @@ public:
             MoveFocus(0);
     }
     void SetText(int control, const char* text) override { Change(control, text ? text : ""); }
+    void ShowSequence(const char* text) override { texts[ID_SEQUENCE] = text ? text : ""; }
     void ReadText(int control, char* text, int size) override { text[texts[control].copy(text, size - 1)] = '\0'; }
     void ShowTimerIcon(bool) override {}
     void Focus(int control) override { MoveFocus(control); }

@@ -1,7 +1,10 @@
 // The About box, opened through the main dialog's menu command and driven as the user would.
 #include "about_dialog.h"
+#include "colours.h"
 #include "dialog_session.h"
 #include "ui_state.h"
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "dialog_session.h"
 
-#include "balloon_class.h"
 #include "drill_state.h"
+#include "hint_balloon.h"
 #include "ids.h"
 #include "main_dialog.h"
 #include "ui_state.h"
@@ -26,7 +26,7 @@ DialogSession::DialogSession()
     // Once per process, as the program's start-up does.
     [[maybe_unused]] static const bool started = [] {
         InitCommonControls();
-        RegisterBalloonClass();
+        RegisterHintBalloonClass();
         WNDCLASSEXA invoker{};
         invoker.cbSize = sizeof invoker;
         invoker.lpfnWndProc = Invoker;

@@ -1,9 +1,10 @@
 // The main window driven as the user drives it, keys into the focused control, clicks and the
 // menu, and its pixels as the screen shows them.
-#include "dialog_operations.h"
+#include "colours.h"
 #include "dialog_session.h"
 #include "drill_state.h"
 #include "ids.h"
+#include "sequence_field.h"
 #include "ui_state.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,15 @@
 
 namespace {
 
+constexpr int StripLeft = 142, StripTop = 86, StripWidth = 128, StripHeight = 14;
+
 // A phase as the user sees it: which of these controls are enabled, the start caption, the icon.
 std::string Look(DialogSession& session)
 {
     std::string look;
     for (int id : {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS, ID_START, ID_EXIT, ID_ANSWER, ID_HINT})
         look += IsWindowEnabled(session.Control(id)) ? '1' : '0';
-    return look + " " + session.Text(ID_START) + (IsWindowVisible(Ui.TimerIcon) ? " icon" : " -");
+    return look + " " + session.Text(ID_START) + (IsWindowVisible(session.Control(ID_TIMER_ICON)) ? " icon" : " -");
 }
 const std::string IdleLook = "11111100 СТАРТ icon";
 
@@ -201,10 +204,10 @@ TEST(MainWindow, EveryValueOfTheLongestSeriesCanBeRead)
     std::string widest = "99";
     for (int i = 1; i < MaxParameter; ++i)
         widest += ",99";
-    MainDialogOperations.SetText(ID_SEQUENCE, widest.c_str());
+    ShowSequence(widest.c_str());
     EXPECT_TRUE(LastCharacterShows(field));
     // A series that fits looks as it always has.
-    MainDialogOperations.SetText(ID_SEQUENCE, widest.substr(0, 80).c_str());
+    ShowSequence(widest.substr(0, 80).c_str());
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), Ui.SequenceFont);
 }
 

@@ -1,13 +1,14 @@
-#ifndef TALLYRA_UI_DIALOG_OPERATIONS_H
-#define TALLYRA_UI_DIALOG_OPERATIONS_H
+#ifndef TALLYRA_UI_MAIN_DIALOG_CONTROLS_H
+#define TALLYRA_UI_MAIN_DIALOG_CONTROLS_H
 
 #include "drill_dialog.h"
 
 // The drill engine's operations, carried out on the main dialog's controls.
-class DialogOperations final : public DrillDialog {
+class MainDialogControls final : public DrillDialog {
 public:
     void Enable(int control, bool enabled) override;
     void SetText(int control, const char* text) override;
+    void ShowSequence(const char* text) override;
     void ReadText(int control, char* text, int size) override;
     void ShowTimerIcon(bool shown) override;
     void Focus(int control) override;
@@ -19,7 +20,5 @@ public:
     void HideHint() override;
     std::uint32_t TickCount() override;
 };
-
-extern constinit DialogOperations MainDialogOperations;
 
 #endif
