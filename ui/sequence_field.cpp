@@ -5,6 +5,27 @@
 
 namespace {
 
+// A series has no spaces, so the field would break a line wherever it is full: inside a
+// value ("…,9" and "0,…" for 90) or before a comma. Its lines break only right after a comma.
+// The version-6 field hands the procedure wide text, the classic one single-byte text.
+template <class Char>
+int CALLBACK BreakAfterComma(Char* text, int index, int length, int action)
+{
+    switch (action) {
+    case WB_LEFT:  // the last place before index where a line may begin
+        for (--index; index > 0 && text[index - 1] != ','; --index) {
+        }
+        return index > 0 ? index : 0;
+    case WB_RIGHT:  // the first such place after index
+        while (index < length && text[index++] != ',') {
+        }
+        return index;
+    case WB_ISDELIMITER:
+        return text[index] == ',';
+    }
+    return 0;
+}
+
 void SetFont(HFONT font)
 {
     SendMessageA(Ui.Sequence, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -16,6 +37,9 @@ void CreateSequenceField(HWND dialog)
 {
     Ui.Sequence = CreateWindowExA(WS_EX_STATICEDGE, "edit", nullptr, WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY,
                                   15, 10, 305, 64, dialog, reinterpret_cast<HMENU>(ID_SEQUENCE), Ui.Instance, nullptr);
+    const auto breaks = IsWindowUnicode(Ui.Sequence) ? reinterpret_cast<LPARAM>(BreakAfterComma<WCHAR>)
+                                                     : reinterpret_cast<LPARAM>(BreakAfterComma<char>);
+    SendMessageA(Ui.Sequence, EM_SETWORDBREAKPROC, 0, breaks);
     SetFont(Ui.SequenceFont);
 }
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-// A read-only field of several lines, without scroll bars.
+// A read-only field of several lines, without scroll bars; its lines break only after a comma.
 void CreateSequenceField(HWND dialog);
 // Shows the text (a null text clears the field) in SequenceFont, or in the compact font
 // where SequenceFont cannot show all of it.

@@ -193,22 +193,38 @@ bool LastCharacterShows(HWND field)
     return lineHeight > 0 && top(GetWindowTextLengthA(field) - 1) + lineHeight <= client.bottom;
 }
 
-TEST(MainWindow, EveryValueOfTheLongestSeriesCanBeRead)
+// A series of the given length, its values taken in turn from the given ones.
+std::string Series(int length, std::vector<int> values)
+{
+    std::string series;
+    for (int i = 0; i < length; ++i)
+        series += (i ? "," : "") + std::to_string(values[i % values.size()]);
+    return series;
+}
+
+TEST(MainWindow, EveryValueOfALongSeriesReadsAsItselfAndShows)
 {
     DialogSession session;
     const HWND field = session.Control(ID_SEQUENCE);
-    session.TabTo(ID_COUNT);
-    session.Type("99\r");
-    EXPECT_EQ(std::count(Drill.SequenceText, Drill.SequenceText + SequenceTextSize, ','), 98);
-    EXPECT_TRUE(LastCharacterShows(field));
-    std::string widest = "99";
-    for (int i = 1; i < MaxParameter; ++i)
-        widest += ",99";
-    ShowSequence(widest.c_str());
-    EXPECT_TRUE(LastCharacterShows(field));
-    // A series that fits looks as it always has.
-    ShowSequence(widest.substr(0, 80).c_str());
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), Ui.SequenceFont);
+    const std::vector<int> numbers = {31, 70, 50, 9, 90, 59, 24, 7, 64, 9, 92, 0, 18, 5, 77, 41, 3, 86};
+    // Those that fit in the field's own font keep it.
+    const struct { std::string series; bool ownFont; } cases[] = {
+        {Series(40, numbers), true}, {Series(60, numbers), false}, {Series(99, numbers), false},
+        {Series(99, {3, 8, 1, 0, 6, 2, 9}), false}, {Series(99, {99}), false}, {Series(30, {99}) + ",", true}};
+    for (const auto& [series, ownFont] : cases) {
+        session.Run([&] { ShowSequence(series.c_str()); });
+        EXPECT_EQ(session.Text(ID_SEQUENCE), series);
+        // Each line but the first begins right after a comma: no value is split, no line begins with one.
+        const auto lines = SendMessageA(field, EM_GETLINECOUNT, 0, 0);
+        EXPECT_GT(lines, 1) << series;
+        for (int line = 1; line < lines; ++line) {
+            const auto start = SendMessageA(field, EM_LINEINDEX, line, 0);
+            EXPECT_EQ(series.substr(start - 1, 2).front(), ',') << series << " line " << line;
+        }
+        EXPECT_TRUE(LastCharacterShows(field)) << series;
+        if (ownFont)
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), Ui.SequenceFont) << series;
+    }
 }
 
 class Painting : public testing::Test {
