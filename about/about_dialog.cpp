@@ -8,7 +8,7 @@
 
 namespace {
 
-// The tooltip window lives only while the box is open; it keeps its own copy of each tool.
+// The tooltip window lives while the box does; the tooltip keeps its own copy of each tool.
 void SetUpAboutBox(HWND dialog)
 {
     Ui.AboutBox = dialog;
@@ -30,14 +30,6 @@ void SetUpAboutBox(HWND dialog)
         const LONG_PTR kept = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabel));
         SetWindowLongPtrA(control, GWLP_USERDATA, kept);
     }
-}
-
-void CloseAboutBox(HWND dialog)
-{
-    EndDialog(dialog, 0);
-    DestroyWindow(Ui.Tooltip);
-    Ui.Tooltip = nullptr;
-    Ui.AboutBox = nullptr;
 }
 
 void OpenLink(HWND control)
@@ -65,10 +57,15 @@ INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return SendMessageA(reinterpret_cast<HWND>(lParam), WM_CTLCOLORSTATIC, wParam, lParam);
     case WM_COMMAND:
         if (static_cast<DWORD>(wParam) == ID_ABOUT_OK)
-            CloseAboutBox(dialog);
+            EndDialog(dialog, 0);
         return TRUE;
     case WM_CLOSE:
-        CloseAboutBox(dialog);
+        EndDialog(dialog, 0);
+        return TRUE;
+    case WM_DESTROY:
+        DestroyWindow(Ui.Tooltip);
+        Ui.Tooltip = nullptr;
+        Ui.AboutBox = nullptr;
         return TRUE;
     }
     return FALSE;

@@ -86,12 +86,19 @@ void SetUpMainDialog(HWND dialog)
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&Ui.DigitsRect), 2);
 }
 
-void TearDown(HWND dialog)
+// Asked to close, by the close box, "ВЫХОД" or another program. The About box closes with the
+// dialog; a message box stays up until the user closes it. The dialog ends once the loops
+// running inside it have returned, and keeps its objects until it is destroyed.
+void Close(HWND dialog)
 {
-    // Closed from outside while the About box is open: the box goes first, as it uses LabelFont.
     if (Ui.AboutBox)
         SendMessageA(Ui.AboutBox, WM_CLOSE, 0, 0);
     KillTimer(dialog, TIMER_COUNTDOWN);
+    EndDialog(dialog, 0);
+}
+
+void ReleaseObjects()
+{
     DeleteObject(Ui.PatternBrush);
     DeleteObject(Ui.BackgroundBitmap);
     DeleteObject(Ui.LabelFont);
@@ -100,7 +107,6 @@ void TearDown(HWND dialog)
     DeleteObject(Ui.CompactSequenceFont);
     DeleteDC(Ui.ProgressDC);
     DeleteObject(Ui.ProgressBitmap);
-    EndDialog(dialog, 0);
 }
 
 void ShowContextMenu(HWND dialog)
@@ -116,7 +122,7 @@ INT_PTR RouteCommand(HWND dialog, WPARAM wParam)
 {
     switch (static_cast<DWORD>(wParam)) {
     case Command(BN_CLICKED, ID_EXIT):
-        TearDown(dialog);
+        Close(dialog);
         return TRUE;
     case Command(BN_CLICKED, ID_START):
         OnStartStop(Controls);
@@ -137,7 +143,9 @@ INT_PTR RouteCommand(HWND dialog, WPARAM wParam)
         OnAnswerLostFocus(Controls);
         return 0;
     case Command(0, ID_ABOUT):
-        DialogBoxParamA(Ui.Instance, MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutDialog, 0);
+        // Only one About box: another command, from outside, while it is open does nothing.
+        if (!Ui.AboutBox)
+            DialogBoxParamA(Ui.Instance, MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutDialog, 0);
         return 0;
     }
     return TRUE;
@@ -175,8 +183,11 @@ INT_PTR CALLBACK MainDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return reinterpret_cast<INT_PTR>(ThemeStatic(dialog, reinterpret_cast<HDC>(wParam),
                                                      reinterpret_cast<HWND>(lParam)));
     case WM_CLOSE:
-        TearDown(dialog);
+        Close(dialog);
         return TRUE;
+    case WM_DESTROY:
+        ReleaseObjects();
+        return 0;
     }
     return FALSE;
 }

@@ -69,4 +69,20 @@ TEST(AboutBox, EachLinkShowsItsTargetInBlueWithAHandAndHandsItToTheShell)
         RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", value);
 }
 
+TEST(AboutBox, ASecondAboutCommandWhileItIsOpenDoesNothing)
+{
+    DialogSession session;
+    PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+    PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+    session.Settle();
+    ASSERT_TRUE(session.WaitUntil(DialogSession::AboutBox));
+    EXPECT_EQ(session.WindowsOfClass("#32770"), 2);  // the main dialog and one About box
+    EXPECT_EQ(session.WindowsOfClass(TOOLTIPS_CLASSA), 1);
+    session.Type("\r");
+    ASSERT_TRUE(session.WaitUntil([&] { return !DialogSession::AboutBox(); }));
+    session.Settle();
+    EXPECT_EQ(session.WindowsOfClass("#32770"), 1);
+    EXPECT_EQ(session.WindowsOfClass(TOOLTIPS_CLASSA), 0);
+}
+
 } // namespace

@@ -91,9 +91,17 @@ bool DialogSession::WaitUntil(const std::function<bool()>& condition, DWORD mill
     return met;
 }
 
-void DialogSession::Type(std::string_view keys)
+void DialogSession::Settle()
 {
     static LPARAM marks = 0;
+    // The mark is posted again once, so that it comes after what the messages before it posted.
+    PostMessageA(invoker_, Mark, 0, ++marks);
+    for (int i = 0; i < 250 && MarksHandled < marks; ++i)
+        Sleep(10);
+}
+
+void DialogSession::Type(std::string_view keys)
+{
     for (char key : keys) {
         HWND target = nullptr;
         Run([&] { target = GetFocus() ? GetFocus() : GetActiveWindow(); });
@@ -102,9 +110,7 @@ void DialogSession::Type(std::string_view keys)
         PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
         PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
         // The key-down's character is posted while it is translated, after the first mark.
-        PostMessageA(invoker_, Mark, 0, ++marks);
-        for (int i = 0; i < 250 && MarksHandled < marks; ++i)
-            Sleep(10);
+        Settle();
     }
 }
 
@@ -131,4 +137,20 @@ HWND DialogSession::AboutBox()
 {
     const HWND box = FindWindowA("#32770", "About Tallyra");
     return IsWindowVisible(box) ? box : nullptr;
+}
+
+static BOOL CALLBACK CountIfOfClass(HWND window, LPARAM found)
+{
+    auto& [className, count] = *reinterpret_cast<std::pair<const char*, int>*>(found);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    count += lstrcmpiA(name, className) == 0;
+    return TRUE;
+}
+
+int DialogSession::WindowsOfClass(const char* className)
+{
+    std::pair<const char*, int> found = {className, 0};
+    EnumThreadWindows(threadId_, CountIfOfClass, reinterpret_cast<LPARAM>(&found));
+    return found.second;
 }

@@ -29,6 +29,10 @@ public:
     // through the modal loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
     // '\r' Enter and '\x1b' Esc.  Returns once they are handled, or once a modal loop they opened runs.
     void Type(std::string_view keys);
+    // Returns once what was posted to the dialog's thread before it is handled.
+    void Settle();
+    // How many top-level windows of the class the dialog's thread has.
+    int WindowsOfClass(const char* className);
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
     void TabTo(int id) { SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }

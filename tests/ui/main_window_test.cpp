@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -181,6 +182,47 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
     PostMessageA(session.Dialog(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(session.WaitUntil([&] { return session.Ended(); }, 2000));
     EXPECT_FALSE(DialogSession::AboutBox());
+}
+
+// What GetObjectType tells of each graphics object the dialog and its balloon made: 0 once released.
+std::vector<DWORD> ObjectKinds()
+{
+    std::vector<DWORD> kinds;
+    for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{Ui.PatternBrush, Ui.BackgroundBitmap, Ui.LabelFont, Ui.CountdownFont,
+                                                         Ui.SequenceFont, Ui.CompactSequenceFont, Ui.ProgressDC, Ui.ProgressBitmap,
+                                                         Ui.BalloonDC, Ui.BalloonBitmap})
+        kinds.push_back(GetObjectType(object));
+    return kinds;
+}
+
+TEST(MainWindow, ClosedFromOutsideUnderABoxItKeepsItsObjectsUntilItEnds)
+{
+    const std::vector<DWORD> live = {OBJ_BRUSH, OBJ_BITMAP, OBJ_FONT, OBJ_FONT, OBJ_FONT, OBJ_FONT, OBJ_MEMDC, OBJ_BITMAP, OBJ_MEMDC, OBJ_BITMAP};
+    for (const char* box : {"About", "Браво!", "Вы не запомнили следующий ряд:"}) {
+        DialogSession session;
+        if (box == std::string("About")) {
+            PostMessageA(session.Dialog(), WM_COMMAND, ID_ABOUT, 0);
+            ASSERT_TRUE(session.WaitUntil(DialogSession::AboutBox));
+        } else {
+            session.TabTo(ID_COUNT);
+            session.Type("1\t1\r");
+            ASSERT_TRUE(session.WaitUntil([] { return Drill.Phase == DrillPhase::Recall; }));
+            session.Type(box == std::string("Браво!") ? std::to_string(Drill.SequenceValues[0]) : "\r");
+            ASSERT_TRUE(session.WaitUntil([&] { return session.OpenBox(); }));
+        }
+        // Twice, as an impatient program would.
+        PostMessageA(session.Dialog(), WM_CLOSE, 0, 0);
+        PostMessageA(session.Dialog(), WM_CLOSE, 0, 0);
+        session.Settle();
+        if (box != std::string("About")) {  // the message box stays up, over the hidden dialog
+            EXPECT_FALSE(IsWindowVisible(session.Dialog())) << box;
+            EXPECT_EQ(ObjectKinds(), live) << box;
+            EXPECT_EQ(session.CloseBox().substr(0, strlen(box)), box);
+        }
+        EXPECT_TRUE(session.WaitUntil([&] { return session.Ended(); })) << box;
+        EXPECT_FALSE(DialogSession::AboutBox());
+        EXPECT_EQ(ObjectKinds(), std::vector<DWORD>(live.size(), 0)) << box;
+    }
 }
 
 // The last character of a text of several lines lies wholly inside the field.
