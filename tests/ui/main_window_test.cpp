@@ -264,8 +264,9 @@ TEST(MainWindow, EveryValueOfALongSeriesReadsAsItselfAndShows)
             EXPECT_EQ(series.substr(start - 1, 2).front(), ',') << series << " line " << line;
         }
         EXPECT_TRUE(LastCharacterShows(field)) << series;
-        if (ownFont)
+        if (ownFont) {
             EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), Ui.SequenceFont) << series;
+        }
     }
 }
 

@@ -48,6 +48,8 @@ struct Program {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+    // What a click on the button tells the dialog.
+    void Click(int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id))); }
     DWORD ExitCode()
     {
         DWORD code = STILL_ACTIVE;
@@ -60,7 +62,7 @@ struct Program {
 TEST(Process, EndsWithCodeZeroByTheExitButtonAndByTheCloseBox)
 {
     Program byExitButton, byCloseBox;
-    PostMessageA(GetDlgItem(byExitButton.window, ID_EXIT), BM_CLICK, 0, 0);
+    byExitButton.Click(ID_EXIT);
     PostMessageA(byCloseBox.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(byExitButton.ExitCode(), 0u);
     EXPECT_EQ(byCloseBox.ExitCode(), 0u);
@@ -72,13 +74,13 @@ TEST(Process, EndsWithCodeZeroWhenClosedUnderTheGiveUpBoxOnceTheBoxIsClosed)
 {
     Program program;
     const HWND start = GetDlgItem(program.window, ID_START);
-    PostMessageA(start, BM_CLICK, 0, 0);
+    program.Click(ID_START);
     ASSERT_TRUE(WaitUntil([&] {  // recall has begun
         char caption[32] = "";
         GetWindowTextA(start, caption, sizeof caption);
         return caption == std::string("ОСТАНОВИТЬ") && IsWindowEnabled(start);
     }));
-    PostMessageA(start, BM_CLICK, 0, 0);
+    program.Click(ID_START);
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(box = FindWindowA("#32770", "Вы не запомнили следующий ряд:")); }));
     PostMessageA(program.window, WM_CLOSE, 0, 0);
