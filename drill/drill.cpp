@@ -176,6 +176,12 @@ void OnAnswerLostFocus(DrillDialog& dialog)
     dialog.HideHint();
 }
 
+const char* ExpectedValueText()
+{
+    FormatNumber(Drill.SequenceValues[Drill.RecallIndex]);
+    return Drill.NumberText;
+}
+
 void OnCountCommitted(DrillDialog& dialog)
 {
     CommitParameter(dialog, ID_COUNT, Drill.ItemCount);

@@ -15,6 +15,8 @@ void OnTimer(DrillDialog& dialog, std::uintptr_t timerId);
 // The answer field's text changed: takes the value if it is the one expected next.
 void OnAnswerChanged(DrillDialog& dialog);
 void OnAnswerLostFocus(DrillDialog& dialog);
+// The value expected next, as the hint shows it: in NumberText, without a leading zero.
+const char* ExpectedValueText();
 // The count or time field lost the focus: its value comes into force.
 void OnCountCommitted(DrillDialog& dialog);
 void OnTimeCommitted(DrillDialog& dialog);

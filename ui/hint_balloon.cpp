@@ -1,9 +1,8 @@
 #include "hint_balloon.h"
 
 #include "colours.h"
-#include "drill_state.h"
+#include "drill.h"
 #include "ids.h"
-#include "sequence.h"
 #include "ui_state.h"
 
 namespace {
@@ -56,11 +55,10 @@ void PaintBalloon(HWND window)
     const HDC dc = BeginPaint(window, &paint);
     // The copy comes first, while the DC still has black text on white.
     BitBlt(dc, 0, 0, BalloonWidth, BalloonHeight, Ui.BalloonDC, 0, 0, SRCCOPY);
-    FormatNumber(Drill.SequenceValues[Drill.RecallIndex]);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, LabelColour);
     RECT text = {0, BodyTop, BalloonWidth, BalloonHeight};
-    DrawTextA(dc, Drill.NumberText, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextA(dc, ExpectedValueText(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EndPaint(window, &paint);
 }
 
