@@ -4,19 +4,12 @@
 
 namespace {
 
-const std::string Praise = "Браво!|Вы запомнили все цифры!|";
+const std::string Praise = "Браво!|Вы запомнили все цифры!|", GiveUp = "Вы не запомнили следующий ряд:|";
 
+// A fresh process whose first tick count is 1: it draws the numbers 34, 29, 63, 46, 87, 83, 94.
 class Drilling : public ::testing::Test {
 protected:
     void SetUp() override { Drill = DrillState{}; }
-
-    // Seed 1 in numbers mode draws 34, 29, 63, then 46, 87, 83, 94.
-    void ShowSeries()
-    {
-        OnStartStop(dialog);
-        while (Drill.Phase == DrillPhase::Memorize)
-            OnTimer(dialog, TIMER_COUNTDOWN);
-    }
     // Recall of a series of the test's own choosing.
     void RecallOf(std::vector<int> values)
     {
@@ -29,101 +22,82 @@ protected:
     RecordingDialog dialog;
 };
 
-TEST_F(Drilling, StartShowsAFreshSeriesOfTheCountStillBeingTyped)
+TEST_F(Drilling, TheSeriesOfTheCountBeingTypedShowsForItsSecondsThenHides)
 {
     dialog.texts[ID_COUNT] = "5";
     dialog.texts[ID_TIME] = "9";  // edited, but not left: not in force
     dialog.focused = ID_COUNT;
     OnStartStop(dialog);
     EXPECT_EQ(dialog.texts[ID_SEQUENCE], "34,29,63,46,87");
-    EXPECT_EQ(Drill.Countdown, 3);
-    EXPECT_TRUE(dialog.timerRunning);
+    EXPECT_EQ(dialog.disabled, (std::set{ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS, ID_START, ID_ANSWER, ID_HINT}));
     EXPECT_EQ(dialog.focused, 0);
-}
-
-TEST_F(Drilling, CountdownHidesTheSeriesAtZeroAndOnlyItsOwnTicksCount)
-{
-    OnTimer(dialog, TIMER_COUNTDOWN);  // idle: nothing to count
-    OnStartStop(dialog);
-    OnTimer(dialog, TIMER_COUNTDOWN + 1);
+    for (std::uintptr_t timer : {TIMER_COUNTDOWN + 1, TIMER_COUNTDOWN, TIMER_COUNTDOWN})  // the first not the countdown's
+        OnTimer(dialog, timer);
+    EXPECT_EQ(Drill.Countdown + dialog.timerRunning, 1 + 1);
     OnTimer(dialog, TIMER_COUNTDOWN);
-    OnTimer(dialog, TIMER_COUNTDOWN);
-    EXPECT_EQ(Drill.Countdown, 1);
-    OnTimer(dialog, TIMER_COUNTDOWN);
-    EXPECT_EQ(Drill.Phase, DrillPhase::Recall);
-    EXPECT_FALSE(dialog.timerRunning);
-    EXPECT_EQ(dialog.texts[ID_SEQUENCE] + Drill.SequenceText, "");
+    OnTimer(dialog, TIMER_COUNTDOWN);  // a late tick changes nothing
+    EXPECT_EQ(dialog.texts[ID_SEQUENCE] + dialog.texts[ID_START], "ОСТАНОВИТЬ");
+    EXPECT_EQ(dialog.disabled, (std::set{ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS}));
+    EXPECT_EQ(Drill.Countdown + dialog.timerRunning, 0);
     EXPECT_EQ(dialog.focused, ID_ANSWER);
-    OnTimer(dialog, TIMER_COUNTDOWN);  // a late tick
-    EXPECT_EQ(Drill.Countdown, 0);
-    EXPECT_EQ(Drill.Phase, DrillPhase::Recall);
 }
 
-TEST_F(Drilling, PraiseBringsALongerSlowerRoundAndGivingUpListsTheWholeSeries)
+TEST_F(Drilling, PraiseBringsALongerSlowerRoundAndGivingUpShowsTheWholeSeries)
 {
-    ShowSeries();
-    dialog.Type("3429");
-    EXPECT_EQ(dialog.texts[ID_SEQUENCE] + "|" + dialog.texts[ID_ANSWER], "34,29,|");
-    dialog.Type("63");
-    EXPECT_EQ(dialog.texts[ID_COUNT] + " " + dialog.texts[ID_TIME], "4 5");
-    EXPECT_EQ(dialog.focused, ID_START);
-
-    ShowSeries();  // the same stream goes on, four values for five seconds
-    dialog.Type("462");  // the 2 waits for its second digit
-    dialog.hintShown = true;
+    for (const char* typed : {"342963", "462"}) {  // the same stream goes on; "2" waits for its second digit
+        OnStartStop(dialog);
+        while (Drill.Phase == DrillPhase::Memorize)
+            OnTimer(dialog, TIMER_COUNTDOWN);
+        dialog.hintShown = true;
+        dialog.Type(typed);
+    }
     OnStartStop(dialog);
-    EXPECT_EQ(dialog.boxes, (std::vector<std::string>{Praise + "34,29,63", "Вы не запомнили следующий ряд:|46,87,83,94|46,"}));
+    EXPECT_EQ(dialog.boxes, (std::vector<std::string>{Praise + "34,29,63", GiveUp + "46,87,83,94|46,"}));
     EXPECT_FALSE(dialog.hintShown);
-    EXPECT_EQ(Drill.Phase, DrillPhase::Idle);
+    EXPECT_EQ(dialog.texts[ID_COUNT] + " " + dialog.texts[ID_TIME] + " " + dialog.texts[ID_START], "4 5 СТАРТ");
     EXPECT_EQ(dialog.texts[ID_SEQUENCE] + dialog.texts[ID_ANSWER], "");
-    EXPECT_EQ(Drill.ItemCount + Drill.ShowSeconds, 4 + 5);
+    EXPECT_EQ(dialog.disabled, (std::set{ID_ANSWER, ID_HINT}));
+    EXPECT_EQ(dialog.focused, ID_START);
 }
 
-TEST_F(Drilling, FirstMatchingTextIsTakenAsTypedAndOnlyThatHidesTheHint)
+TEST_F(Drilling, TheFirstTextThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
 {
     RecallOf({7, 72, 7, 5, 7, 12});
-    const std::pair<std::string, int> steps[] = {{"7", 1}, {"7", 1}, {"2", 2}, {"0", 2}, {"7", 3}, {"05", 4}, {"17", 4}};
+    const std::pair<std::string, std::string> steps[] = {
+        {"7", "7,"}, {"7", "7,"}, {"2", "7,72,"}, {"0", "7,72,"}, {"7", "7,72,07,"}, {"05", "7,72,07,05,"}, {"17", "7,72,07,05,"}};
     for (const auto& [keys, recalled] : steps) {
-        const int before = Drill.RecallIndex;
+        const std::string before = dialog.texts[ID_SEQUENCE];
         dialog.hintShown = true;
         dialog.Type(keys);
-        EXPECT_EQ(Drill.RecallIndex, recalled) << "after " << keys;
+        EXPECT_EQ(dialog.texts[ID_SEQUENCE], recalled) << "after " << keys;
         EXPECT_EQ(dialog.hintShown, recalled == before) << "after " << keys;
     }
-    dialog.Change(ID_ANSWER, "7");    // the "1" of "17" deleted
-    dialog.Change(ID_ANSWER, "123");  // pasted: only two characters count
+    EXPECT_STREQ(ExpectedValueText(), "7");  // what "?" shows
+    dialog.Change(ID_ANSWER, "7");  // the "1" of "17" deleted
+    dialog.Type("12");
     EXPECT_EQ(dialog.boxes, std::vector{Praise + "7,72,07,05,7,12"});
-    Drill.RecallIndex = 0;
-    dialog.Change(ID_ANSWER, "7");  // idle: the field is read only during recall
-    EXPECT_EQ(Drill.RecallIndex, 0);
 }
 
-TEST_F(Drilling, CommittedCountAndTimeShowTheValueInForce)
+TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurtherThanNinetyNine)
 {
     const std::tuple<std::string, int, std::string> cases[] = {
-        {"", 1, "1"}, {"0", 1, "1"}, {"00", 1, "1"}, {"05", 5, "05"}, {"123", 12, "12"}, {"99", 99, "99"},
-        {"a", 49, "49"},                                       // pasted letters count by their codes
-        {"9a", 99, "99"},                                      // 90 + 49 is more than a field can show
+        {"", 1, "1"}, {"00", 1, "1"}, {"05", 5, "05"}, {"123", 12, "12"},
+        {"9a", 99, "99"},                                      // pasted: 90 + 49 is more than a field shows
         {std::string("9") + static_cast<char>(0xD6), 1, "1"},  // 90 + 166 = 256 wraps to 0
+        {"98", 98, "98"},
     };
     for (const auto& [typed, taken, shown] : cases) {
         dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = typed;
-        OnCountCommitted(dialog);
-        OnTimeCommitted(dialog);
+        dialog.Focus(ID_COUNT);
+        dialog.Focus(ID_TIME);
+        dialog.Focus(0);
         EXPECT_EQ(Drill.ItemCount + Drill.ShowSeconds, 2 * taken) << typed;
         EXPECT_EQ(dialog.texts[ID_COUNT] + " " + dialog.texts[ID_TIME], shown + " " + shown) << typed;
     }
-}
-
-TEST_F(Drilling, SuccessRaisesCountAndTimeNoFurtherThanNinetyNine)
-{
-    Drill.ShowSeconds = 98;
-    RecallOf(std::vector(MaxParameter, 0));
-    for (int i = 0; i < MaxParameter; ++i)
-        dialog.Type("0");
+    RecallOf(std::vector(98, 0));
+    dialog.Type(std::string(98, '0'));
     EXPECT_EQ(dialog.boxes.size(), 1u);
     EXPECT_EQ(dialog.texts[ID_COUNT] + " " + dialog.texts[ID_TIME], "99 99");
-    EXPECT_EQ(Drill.ItemCount + Drill.ShowSeconds, 99 + 99);
 }
 
 } // namespace

@@ -10,30 +10,42 @@
 #include "ids.h"
 
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class RecordingDialog final : public DrillDialog {
 public:
-    std::map<int, std::string> texts{{ID_COUNT, "3"}, {ID_TIME, "3"}};
+    std::map<int, std::string> texts{{ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
+    std::set<int> disabled{ID_ANSWER, ID_HINT};
     // Each message box as "caption|text|sequence field": what the user sees while it is open.
     std::vector<std::string> boxes;
     int focused = ID_START;  // 0: no control
-    bool timerRunning = false;
-    bool hintShown = false;
-    bool numbersMode = true;
+    bool timerRunning = false, hintShown = false;
     std::uint32_t ticks = 1;
 
     void Enable(int control, bool enabled) override
     {
-        if (!enabled && focused == control)
-            MoveFocus(0);
+        if (enabled)
+            disabled.erase(control);
+        else if (disabled.insert(control).second && focused == control)
+            Focus(0);
     }
     void SetText(int control, const char* text) override { Change(control, text ? text : ""); }
     void ShowSequence(const char* text) override { texts[ID_SEQUENCE] = text ? text : ""; }
     void ReadText(int control, char* text, int size) override { text[texts[control].copy(text, size - 1)] = '\0'; }
     void ShowTimerIcon(bool) override {}
-    void Focus(int control) override { MoveFocus(control); }
+    void Focus(int control) override
+    {
+        const int left = std::exchange(focused, control);
+        if (left == ID_COUNT)
+            OnCountCommitted(*this);
+        else if (left == ID_TIME)
+            OnTimeCommitted(*this);
+        else if (left == ID_ANSWER && control != ID_ANSWER)
+            OnAnswerLostFocus(*this);
+    }
     void Invalidate(DrillArea) override {}
     void StartCountdownTimer() override { timerRunning = true; }
     void StopCountdownTimer() override { timerRunning = false; }
@@ -41,7 +53,7 @@ public:
     {
         boxes.push_back(std::string(caption) + "|" + text + "|" + texts[ID_SEQUENCE]);
     }
-    bool NumbersModeChosen() override { return numbersMode; }
+    bool NumbersModeChosen() override { return true; }
     void HideHint() override { hintShown = false; }
     std::uint32_t TickCount() override { return ticks; }
 
@@ -56,17 +68,6 @@ public:
         texts[control] = text;
         if (control == ID_ANSWER)
             OnAnswerChanged(*this);
-    }
-    void MoveFocus(int control)
-    {
-        const int left = focused;
-        focused = control;
-        if (left == ID_COUNT)
-            OnCountCommitted(*this);
-        else if (left == ID_TIME)
-            OnTimeCommitted(*this);
-        else if (left == ID_ANSWER && control != ID_ANSWER)
-            OnAnswerLostFocus(*this);
     }
 };
 

@@ -1,71 +1,169 @@
-// Runs the real main dialog, from the real resources, on a thread of its own, as the
-// program does; the test drives it from outside with key presses and messages.
+// Runs the real main dialog, from the real resources, as the program does, and the test beside
+// it on the same thread: the dialog in a fiber of its own, to which the test hands the thread
+// whenever it waits.  The test drives it with key presses, the mouse and messages, and reads
+// what the screen shows; while the test runs, the dialog stands still.
 #ifndef TALLYRA_TESTS_DIALOG_SESSION_H
 #define TALLYRA_TESTS_DIALOG_SESSION_H
 
-#include <windows.h>
+#include "drill_state.h"
+#include "hint_balloon.h"
+#include "ids.h"
+#include "main_dialog.h"
+#include "ui_state.h"
 
-#include <atomic>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cctype>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <thread>
+#include <vector>
+
+// The pixels of a client area, top row first, as the screen shows them.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+
+    COLORREF operator()(int x, int y) const { return pixels[y * width + x]; }
+    // The smallest rectangle around the pixels of the area that pass the test: empty if none does.
+    RECT Around(const RECT& area, const std::function<bool(int x, int y, COLORREF pixel)>& test) const
+    {
+        RECT around = {area.right, area.bottom, area.left, area.top};
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (test(x, y, (*this)(x, y)))
+                    around = {std::min<LONG>(around.left, x), std::min<LONG>(around.top, y),
+                              std::max<LONG>(around.right, x + 1), std::max<LONG>(around.bottom, y + 1)};
+        return around;
+    }
+    static Picture Of(HDC dc, int width, int height)
+    {
+        Picture picture{width, height, {}};
+        for (int i = 0; i < width * height; ++i)
+            picture.pixels.push_back(GetPixel(dc, i % width, i / width));
+        return picture;
+    }
+};
 
 class DialogSession {
 public:
-    DialogSession();
-    ~DialogSession();
+    bool ended = false;  // the dialog's modal loop has returned
 
-    // Runs on the dialog's thread and returns when done, with all it caused handled.
-    void Run(const std::function<void()>& action);
-    // Polls on the dialog's thread until the condition holds or the time is up.
-    bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
+    DialogSession()
+    {
+        // Once per process, as the program's start-up does; the test's own fiber is the thread's.
+        [[maybe_unused]] static const bool started = [] {
+            InitCommonControls();
+            RegisterHintBalloonClass();
+            return (test_ = ConvertThreadToFiber(nullptr)) != nullptr;
+        }();
+        // Every session starts from the records a fresh process has.
+        Drill = DrillState{};
+        Ui = UiState{};
+        dialog_ = CreateFiber(0, RunDialog, this);
+        WaitUntil([] { return Ui.Dialog && IsWindowVisible(Ui.Dialog); });
+    }
+    ~DialogSession()
+    {
+        // Closes a message box that is still open, then the dialog, which closes an About box itself.
+        for (int i = 0; i < 400 && !ended; ++i) {
+            const HWND box = OpenBox();
+            PostMessageA(box ? box : Ui.Dialog, box ? WM_COMMAND : WM_CLOSE, IDOK, 0);
+            Settle();
+        }
+        DeleteFiber(dialog_);
+    }
 
-    HWND Dialog() const { return dialog_; }
-    HWND Control(int id) const { return GetDlgItem(dialog_, id); }
-    bool Ended() const { return ended_; }  // the dialog's modal loop has returned
-
+    // Hands the thread to the dialog until it has handled all that was sent, posted and typed to
+    // it, the paints too, in whatever message loop runs: a timer ticks only then.
+    void Settle()
+    {
+        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, BackToTheTest);
+        SwitchToFiber(dialog_);
+        KillTimer(nullptr, timer);
+    }
+    // Lets the dialog run until the condition holds, for ten seconds at most.
+    bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000)
+    {
+        for (const DWORD start = GetTickCount(); !condition(); Settle())
+            if (GetTickCount() - start > milliseconds)
+                return false;
+        return true;
+    }
     // Keys pressed one after another, each going to whatever holds the focus at that moment,
-    // through the modal loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
-    // '\r' Enter and '\x1b' Esc.  Returns once they are handled, or once a modal loop they opened runs.
-    void Type(std::string_view keys);
-    // Returns once what was posted to the dialog's thread before it is handled.
-    void Settle();
-    // How many top-level windows of the class the dialog's thread has.
-    int WindowsOfClass(const char* className);
+    // through the message loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
+    // '\r' Enter and '\x1b' Esc.
+    void Type(std::string_view keys)
+    {
+        for (char key : keys) {
+            const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+            // Tab, Enter, Esc and Backspace are their own characters, and so are digits and capitals.
+            PostMessageA(target, WM_KEYDOWN, std::toupper(key), 1);
+            PostMessageA(target, WM_KEYUP, std::toupper(key), 0xC0000001);
+            Settle();
+        }
+    }
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
-    void TabTo(int id) { SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
+    void TabTo(int id) { SendMessageA(Ui.Dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
-    std::string Text(int id) { return Text(Control(id)); }
-    // From any thread: for a window of this process the text is asked of the window's own thread.
+    // Waits until recall has begun, as the start button tells.
+    bool Recalling() { return WaitUntil([&] { return Text(Control(ID_START)) == "ОСТАНОВИТЬ"; }); }
+
+    HWND Control(int id) const { return GetDlgItem(Ui.Dialog, id); }
     static std::string Text(HWND window)
     {
         char text[512] = "";
         GetWindowTextA(window, text, sizeof text);
         return text;
     }
-    HWND Focused()
+    // A window's client area as the screen shows it, once the paints pending are done.
+    static Picture Shot(HWND window)
     {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+        UpdateWindow(window);
+        RECT client;
+        GetClientRect(window, &client);
+        const HDC dc = GetDC(window);
+        const Picture shot = Picture::Of(dc, client.right, client.bottom);
+        ReleaseDC(window, dc);
+        return shot;
     }
 
-    HWND OpenBox();  // a message box of the dialog's thread that shows now, or null
-    // Closes the message box open now with OK, and tells what the user saw:
-    // "caption|text|the sequence field behind it"; empty if none is open.
-    std::string CloseBox();
-    static HWND AboutBox();  // the About box while it shows, or null
-
+    // A message box of this thread that shows now, or null.
+    static HWND OpenBox()
+    {
+        for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
+            if (IsWindowVisible(box) && GetDlgItem(box, MessageText) && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
+                return box;
+        return nullptr;
+    }
+    // Closes the message box that opens with OK, and tells what the user saw:
+    // "caption|text|the sequence field behind it"; empty if none opens.
+    std::string CloseBox()
+    {
+        HWND box = nullptr;
+        if (!WaitUntil([&] { return (box = OpenBox()) != nullptr; }))
+            return "";
+        const std::string seen = Text(box) + "|" + Text(GetDlgItem(box, MessageText)) + "|" + Text(Ui.Sequence);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        WaitUntil([&] { return !IsWindow(box); });
+        return seen;
+    }
 private:
-    static LRESULT CALLBACK Invoker(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void ThreadMain();
+    static constexpr int MessageText = 0xFFFF;  // the text's id in a message box
 
-    std::thread thread_;
-    HWND dialog_ = nullptr;
-    HWND invoker_ = nullptr;
-    DWORD threadId_ = 0;
-    std::atomic<bool> ended_ = false;
+    // The dialog's fiber: the dialog's life, then back to the test for good.
+    static void CALLBACK RunDialog(void* session)
+    {
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialog, 0);
+        static_cast<DialogSession*>(session)->ended = true;
+        for (;;)
+            SwitchToFiber(test_);
+    }
+    static void CALLBACK BackToTheTest(HWND, UINT, UINT_PTR, DWORD) { SwitchToFiber(test_); }
+
+    static inline void* test_ = nullptr;
+    void* dialog_ = nullptr;
 };
 
 #endif

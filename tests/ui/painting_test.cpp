@@ -1,0 +1,129 @@
+// What the main window shows of its own, its theme and the hint balloon, as the screen shows them.
+#include "dialog_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr COLORREF LabelBlue = RGB(34, 119, 204), CountdownRed = RGB(232, 17, 0);
+constexpr RECT Strip = {142, 86, 270, 100};  // inside the etched frame of (140, 84)-(272, 102)
+
+// Where in the area the pixels of the colour are: empty if nowhere.
+RECT Where(const Picture& shot, const RECT& area, COLORREF colour)
+{
+    return shot.Around(area, [=](int, int, COLORREF pixel) { return pixel == colour; });
+}
+
+// What the balloon shows, as the user would describe it: a value in blue, centred in its body.
+// (Which value is the engine's to tell.)
+std::string Balloon(Picture* shown = nullptr)
+{
+    if (!IsWindowVisible(Ui.Balloon))
+        return "hidden";
+    const Picture shot = DialogSession::Shot(Ui.Balloon);
+    const RECT value = Where(shot, {4, 20, 46, 38}, LabelBlue);
+    if (shown)
+        *shown = shot;
+    return std::string(IsRectEmpty(&value) ? "no blue value" : "blue value") +
+           (std::abs(value.left + value.right - 50) > 3 || std::abs(value.top + value.bottom - 58) > 4 ? " not centred" : "");
+}
+
+class Painting : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ kept = SelectObject(dc, LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND)));
+        texture = Picture::Of(dc, 128, 128);
+        DeleteObject(SelectObject(dc, kept));
+        DeleteDC(dc);
+    }
+    // The dialog's background is its texture, tiled from the client area's corner.
+    bool IsTexture(int x, int y, COLORREF pixel) const { return pixel == texture(x % 128, y % 128); }
+    RECT Place(int id)
+    {
+        RECT place;
+        GetWindowRect(session.Control(id), &place);
+        MapWindowPoints(nullptr, Ui.Dialog, reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+    // Takes a shot of the dialog and tells how many of the strip's columns show other than the texture.
+    int StripFilled()
+    {
+        shot = DialogSession::Shot(Ui.Dialog);
+        return shot.Around(Strip, [&](int x, int y, COLORREF pixel) { return !IsTexture(x, y, pixel); }).right - Strip.left;
+    }
+    // Where the countdown's red is, on the whole dialog.
+    RECT Red() const { return Where(shot, {0, 0, shot.width, shot.height}, CountdownRed); }
+
+    Picture texture, shot;
+    DialogSession session;
+};
+
+TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThem)
+{
+    // Blue labels and radio captions, the strip full, the icon's rounded tile leaving the corners
+    // of its place to the texture.
+    EXPECT_EQ(StripFilled(), 128);
+    for (int id : {ID_COUNT_LABEL, ID_TIME_LABEL, ID_RANGE_DIGITS, ID_RANGE_NUMBERS}) {
+        const RECT text = Where(shot, Place(id), LabelBlue);
+        EXPECT_GT(text.right - text.left, 10) << id;
+    }
+    const RECT icon = Place(ID_TIMER_ICON);
+    for (const POINT corner : {POINT{icon.left, icon.top}, {icon.right - 1, icon.top}, {icon.left, icon.bottom - 1}, {icon.right - 1, icon.bottom - 1}})
+        EXPECT_TRUE(IsTexture(corner.x, corner.y, shot(corner.x, corner.y))) << corner.x << "," << corner.y;
+
+    Drill.RngState = 1;  // the first tick count: the numbers 34, 29, 63
+    session.TabTo(ID_TIME);
+    session.Type("2\x1b\r");  // Esc does nothing; Enter starts, with the time still being typed
+    const DWORD started = GetTickCount();
+    // Each second its own figure in red, centred to a pixel where the icon was; the strip stays full.
+    Picture figures[2];
+    for (int second = 2; second > 0; --second) {
+        ASSERT_TRUE(session.WaitUntil([&] { return Drill.Countdown == second; }));
+        EXPECT_EQ(StripFilled(), 128);
+        const RECT figure = shot.Around(icon, [&](int x, int y, COLORREF pixel) { return !IsTexture(x, y, pixel); }), red = Red();
+        EXPECT_TRUE(!IsRectEmpty(&red) && red.left >= icon.left && red.right <= icon.right && red.top >= icon.top && red.bottom <= icon.bottom);
+        EXPECT_LE(std::abs(figure.top + figure.bottom - icon.top - icon.bottom), 2) << second;
+        EXPECT_LE(std::abs(figure.left + figure.right - icon.left - icon.right), 2) << second;
+        figures[second - 1] = shot;
+    }
+    EXPECT_NE(figures[0].pixels, figures[1].pixels);
+    ASSERT_TRUE(session.Recalling());
+    EXPECT_GE(GetTickCount() - started, 1950u);  // the series was shown for its two seconds
+    EXPECT_EQ(StripFilled(), 0);
+    const RECT red = Red();
+    EXPECT_TRUE(IsRectEmpty(&red));
+    // "?" shows a balloon pointing 31 pixels into the answer field and 6 above its bottom; the
+    // field keeps the focus. Beside the pointer, within its rectangle, the mouse goes through.
+    const HWND answer = session.Control(ID_ANSWER);
+    Picture first, second;
+    session.Click(ID_HINT);
+    EXPECT_EQ(Balloon(&first), "blue value");
+    EXPECT_EQ(GetFocus(), answer);
+    RECT balloon, field;
+    GetWindowRect(Ui.Balloon, &balloon);
+    GetWindowRect(answer, &field);
+    EXPECT_EQ(std::make_pair(balloon.left + 10, balloon.top + 1), std::make_pair(field.left + 31, field.bottom - 6));
+    EXPECT_NE(WindowFromPoint({balloon.left + 45, balloon.top + 5}), Ui.Balloon);
+    // Each value taken fills its share of the strip, to the nearest pixel, and hides the balloon,
+    // and so do the answer field losing the focus and a click on the balloon.
+    session.Type("a34");  // the letter is refused
+    EXPECT_EQ(Balloon() + " " + std::to_string(StripFilled()), "hidden 43");
+    session.Click(ID_HINT);
+    EXPECT_EQ(Balloon(&second), "blue value");
+    EXPECT_NE(first.pixels, second.pixels);  // the next value, not the last
+    session.TabTo(ID_EXIT);
+    EXPECT_EQ(Balloon(), "hidden");
+    session.TabTo(ID_ANSWER);
+    session.Click(ID_HINT);
+    SendMessageA(Ui.Balloon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 30));
+    session.Type("29");
+    EXPECT_EQ(Balloon() + " " + std::to_string(StripFilled()), "hidden 85");
+    session.Type("63");
+    EXPECT_EQ(StripFilled(), 128);  // while the success box is up
+}
+
+} // namespace
