@@ -32,8 +32,9 @@ TEST(Generator, FollowsTheLehmerStreamOfTheFirstTickCount)
 
 TEST(Generator, KeepsTheDrawsWhoseLowBitsAreInRangeAndReachesEveryValue)
 {
+    Drill = DrillState{};  // a fresh process, its first tick count 1
     RecordingDialog dialog;
-    Draws(1, 0);  // the low 4 bits of seed 1's stream: 5, (11), 2, (13), (15), 8; its 7 bits make the drills' numbers
+    // The low 4 bits of seed 1's stream: 5, (11), 2, (13), (15), 8. (Its low 7 bits make the drills' numbers.)
     GenerateSequence(dialog, false);
     EXPECT_STREQ(Drill.SequenceText, "5,2,8");
     Drill.ItemCount = 99;

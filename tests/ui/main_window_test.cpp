@@ -77,7 +77,8 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
         MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
         const RECT blue = shot.Around(place, [](int, int, COLORREF pixel) { return pixel == RGB(0, 0, 255); });
         EXPECT_GT(blue.right - blue.left, 10) << target;
-        // The mouse coming to rest on a link brings the hand and the target in a tooltip; a click opens it.
+        // The mouse coming to rest on a link (a move beside it, then onto it) brings the hand and
+        // the target in a tooltip; a click opens it.
         char tip[64] = "";
         TTTOOLINFOA tool{TTTOOLINFOA_V1_SIZE, 0, nullptr, 0, {}, nullptr, tip, 0, nullptr};
         SetCursorPos(middle.x - 2, middle.y);
@@ -146,7 +147,7 @@ TEST(MainWindow, EveryValueOfALongSeriesReadsAsItselfAndShows)
                                                                 {series(99, {3, 8, 1, 0, 6, 2, 9}), false}, {series(99, {99}), false}};
     for (const auto& [text, ownFont] : cases) {
         ShowSequence(text.c_str());
-        EXPECT_EQ(session.Text(session.Control(ID_SEQUENCE)), text);
+        EXPECT_EQ(DialogSession::Text(field), text);
         // Each line but the first begins right after a comma: no value is split, no line begins with one.
         const auto lines = SendMessageA(field, EM_GETLINECOUNT, 0, 0);
         EXPECT_GT(lines, 1) << text;
