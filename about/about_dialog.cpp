@@ -1,12 +1,25 @@
 #include "about_dialog.h"
 
 #include "colours.h"
+#include "ids.h"
 #include "ui_state.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 namespace {
+
+struct Link {
+    int Id;
+    const char* Target;
+};
+
+// In the order they are set up; each target is also its tooltip.
+constexpr Link Links[] = {
+    {ID_LINK_SITE, "http://www.brelmo.ru/"},
+    {ID_LINK_PAYMENT, "http://www.webmoney.ru/"},
+    {ID_LINK_MAIL, "mailto:support@brelmo.ru"},
+};
 
 // The tooltip window lives while the box does; the tooltip keeps its own copy of each tool.
 void SetUpAboutBox(HWND dialog)
