@@ -60,9 +60,8 @@ void SetUpMainDialog(HWND dialog)
     CreateSequenceField(dialog);
     CreateHintBalloon(dialog);
 
-    SetFont(GetDlgItem(dialog, ID_RANGE_DIGITS), Ui.LabelFont);
-    SetFont(GetDlgItem(dialog, ID_RANGE_NUMBERS), Ui.LabelFont);
-    SetFont(GetDlgItem(dialog, ID_ANSWER), Ui.LabelFont);
+    for (int id : {ID_RANGE_DIGITS, ID_RANGE_NUMBERS, ID_ANSWER})
+        SetFont(GetDlgItem(dialog, id), Ui.LabelFont);
     // No font means the system font.
     for (int id : {ID_HINT, ID_TIME_LABEL, ID_COUNT_LABEL})
         SetFont(GetDlgItem(dialog, id), nullptr);
