@@ -61,8 +61,33 @@ void ReturnToIdle(DrillDialog& dialog)
     dialog.ShowSequence(nullptr);
     dialog.SetText(ID_ANSWER, nullptr);
     dialog.Focus(ID_START);
+    Drill.RecallIndex = 0;
     Drill.Phase = DrillPhase::Idle;
     dialog.Invalidate(DrillArea::Progress);
+}
+
+// What the window offers in each phase. The outcome boxes open during recall, and under them
+// it offers nothing; the praise box is open once the whole series has been recalled.
+bool CanStartOrStop()
+{
+    return !Drill.OutcomeShown && Drill.Phase != DrillPhase::Memorize;
+}
+
+bool CanSetUp()
+{
+    return Drill.Phase == DrillPhase::Idle;
+}
+
+bool IsValueExpected()
+{
+    return !Drill.OutcomeShown && Drill.Phase == DrillPhase::Recall;
+}
+
+void ShowOutcome(DrillDialog& dialog, const char* text, const char* caption)
+{
+    Drill.OutcomeShown = true;
+    dialog.ShowMessage(text, caption);
+    Drill.OutcomeShown = false;
 }
 
 std::uint8_t ClampParameter(int value)
@@ -72,22 +97,25 @@ std::uint8_t ClampParameter(int value)
     return value > MaxParameter ? MaxParameter : static_cast<std::uint8_t>(value);
 }
 
-bool IsPlainDigits(const char* text)
+// One digit or more and nothing else: what a digits-only field holds unless text was pasted.
+bool IsNumber(const char* text)
 {
-    for (; *text != '\0'; ++text)
-        if (*text < '0' || *text > '9')
-            return false;
-    return true;
+    const char* end = text;
+    while (*end >= '0' && *end <= '9')
+        ++end;
+    return end != text && *end == '\0';
 }
 
 // The field shows the value in force: plain digits stay as typed ("05"),
 // anything else is rewritten as the number taken.
 void CommitParameter(DrillDialog& dialog, int control, std::uint8_t& parameter)
 {
+    if (!CanSetUp())
+        return;
     dialog.ReadText(control, Drill.NumberText, NumberTextSize);
     const auto typed = static_cast<std::uint8_t>(ParseNumber(Drill.NumberText));
     parameter = ClampParameter(typed);
-    if (parameter != typed || !IsPlainDigits(Drill.NumberText))
+    if (parameter != typed || !IsNumber(Drill.NumberText))
         FormatNumber(parameter);
     dialog.SetText(control, Drill.NumberText);
 }
@@ -95,7 +123,7 @@ void CommitParameter(DrillDialog& dialog, int control, std::uint8_t& parameter)
 void CompleteSeries(DrillDialog& dialog)
 {
     dialog.ShowSequence(Drill.SequenceText);
-    dialog.ShowMessage(SuccessText, SuccessCaption);
+    ShowOutcome(dialog, SuccessText, SuccessCaption);
     Drill.ItemCount = ClampParameter(Drill.ItemCount + CountStep);
     Drill.ShowSeconds = ClampParameter(Drill.ShowSeconds + SecondsStep);
     FormatNumber(Drill.ItemCount);
@@ -124,11 +152,13 @@ void AdvancePhase(DrillDialog& dialog)
 
 void OnStartStop(DrillDialog& dialog)
 {
+    if (!CanStartOrStop())
+        return;
     if (Drill.Phase == DrillPhase::Recall) {
         // Giving up: the box lists the whole series while the field keeps what was recalled.
         dialog.HideHint();
         BuildSequenceText();
-        dialog.ShowMessage(Drill.SequenceText, GiveUpCaption);
+        ShowOutcome(dialog, Drill.SequenceText, GiveUpCaption);
     }
     AdvancePhase(dialog);
 }
@@ -149,10 +179,11 @@ void OnTimer(DrillDialog& dialog, std::uintptr_t timerId)
 void OnAnswerChanged(DrillDialog& dialog)
 {
     // The program clears the field outside recall too; only recall has a value to expect.
-    if (Drill.Phase != DrillPhase::Recall || Drill.RecallIndex >= Drill.ItemCount)
+    if (!IsValueExpected())
         return;
     dialog.ReadText(ID_ANSWER, Drill.NumberText, NumberTextSize);
-    if (Drill.NumberText[0] == '\0')
+    // A paste gets past the field's digits-only style: other text waits there to be corrected.
+    if (!IsNumber(Drill.NumberText))
         return;
     // The first text that matches is taken: "7" at once, "72" after the "7" has waited.
     if (static_cast<std::uint8_t>(ParseNumber(Drill.NumberText)) != Drill.SequenceValues[Drill.RecallIndex])
@@ -176,8 +207,16 @@ void OnAnswerLostFocus(DrillDialog& dialog)
     dialog.HideHint();
 }
 
+void OnHintClicked(DrillDialog& dialog)
+{
+    if (IsValueExpected())
+        dialog.ShowHint();
+}
+
 const char* ExpectedValueText()
 {
+    if (!IsValueExpected())
+        return "";
     FormatNumber(Drill.SequenceValues[Drill.RecallIndex]);
     return Drill.NumberText;
 }

@@ -8,6 +8,9 @@ class DrillDialog;
 
 // Idle -> Memorize -> Recall -> Idle.
 void AdvancePhase(DrillDialog& dialog);
+// Each action moves the drill only where the window offers it: commands that another program
+// posts, or a paste into a digits-only field, reach these in any phase.
+
 // Click of the start button: starts a drill, or gives up during recall.
 void OnStartStop(DrillDialog& dialog);
 // One second of the countdown has passed.
@@ -15,7 +18,10 @@ void OnTimer(DrillDialog& dialog, std::uintptr_t timerId);
 // The answer field's text changed: takes the value if it is the one expected next.
 void OnAnswerChanged(DrillDialog& dialog);
 void OnAnswerLostFocus(DrillDialog& dialog);
-// The value expected next, as the hint shows it: in NumberText, without a leading zero.
+// Click of "?": shows the hint while a value is still to be recalled.
+void OnHintClicked(DrillDialog& dialog);
+// The value expected next, as the hint shows it: in NumberText, without a leading zero;
+// empty when none is expected.
 const char* ExpectedValueText();
 // The count or time field lost the focus: its value comes into force.
 void OnCountCommitted(DrillDialog& dialog);

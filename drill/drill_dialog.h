@@ -27,6 +27,8 @@ public:
     // An OK-only box owned by the dialog; returns when it is closed.
     virtual void ShowMessage(const char* text, const char* caption) = 0;
     virtual bool NumbersModeChosen() = 0;
+    // The balloon under the answer field with the value expected next; the field keeps the focus.
+    virtual void ShowHint() = 0;
     virtual void HideHint() = 0;
     virtual std::uint32_t TickCount() = 0;
 

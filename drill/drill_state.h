@@ -22,6 +22,8 @@ struct DrillState {
     std::uint8_t ShowSeconds = 3;
     std::uint8_t Countdown = 0;
     std::int32_t RecallIndex = 0;
+    // A message box with the drill's outcome is open: it disables the window until it is closed.
+    bool OutcomeShown = false;
     // Negative until the generator is seeded from the tick count on the first draw.
     std::int32_t RngState = -1;
     std::uint8_t SequenceValues[SequenceCapacity] = {};

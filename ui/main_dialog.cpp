@@ -136,7 +136,7 @@ INT_PTR RouteCommand(HWND dialog, WPARAM wParam)
         OnAnswerChanged(Controls);
         return 0;
     case Command(BN_CLICKED, ID_HINT):
-        ShowHint();
+        OnHintClicked(Controls);
         return 0;
     case Command(EN_KILLFOCUS, ID_ANSWER):
         OnAnswerLostFocus(Controls);

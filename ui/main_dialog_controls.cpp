@@ -67,6 +67,11 @@ bool MainDialogControls::NumbersModeChosen()
     return IsDlgButtonChecked(Ui.Dialog, ID_RANGE_NUMBERS) == BST_CHECKED;
 }
 
+void MainDialogControls::ShowHint()
+{
+    ::ShowHint();
+}
+
 void MainDialogControls::HideHint()
 {
     ::HideHint();

@@ -17,6 +17,7 @@ public:
     void StopCountdownTimer() override;
     void ShowMessage(const char* text, const char* caption) override;
     bool NumbersModeChosen() override;
+    void ShowHint() override;
     void HideHint() override;
     std::uint32_t TickCount() override;
 };

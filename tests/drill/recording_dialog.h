@@ -9,6 +9,7 @@
 #include "drill_state.h"
 #include "ids.h"
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -17,10 +18,12 @@
 
 class RecordingDialog final : public DrillDialog {
 public:
-    std::map<int, std::string> texts{{ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
+    std::map<int, std::string> texts{{ID_SEQUENCE, ""}, {ID_ANSWER, ""}, {ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
     std::set<int> disabled{ID_ANSWER, ID_HINT};
     // Each message box as "caption|text|sequence field": what the user sees while it is open.
     std::vector<std::string> boxes;
+    // What reaches the dialog while a box is open, as its loop dispatches messages.
+    std::function<void()> whileBoxOpen;
     int focused = ID_START;  // 0: no control
     bool timerRunning = false, hintShown = false;
     std::uint32_t ticks = 1;
@@ -52,10 +55,31 @@ public:
     void ShowMessage(const char* text, const char* caption) override
     {
         boxes.push_back(std::string(caption) + "|" + text + "|" + texts[ID_SEQUENCE]);
+        if (whileBoxOpen)
+            std::exchange(whileBoxOpen, nullptr)();
     }
     bool NumbersModeChosen() override { return true; }
+    void ShowHint() override { hintShown = true; }
     void HideHint() override { hintShown = false; }
     std::uint32_t TickCount() override { return ticks; }
+
+    // The drill's numbers, then what the user sees: the texts of the sequence, answer, count and
+    // time fields and the start button, the disabled controls, the one with the focus, and the
+    // value "?" would show.
+    std::string Seen() const
+    {
+        const char* const phases[] = {"idle", "memorize", "recall"};
+        std::string seen = std::string(phases[static_cast<int>(Drill.Phase)]) + ", " + std::to_string(Drill.RecallIndex) + " of " +
+                           std::to_string(Drill.ItemCount) + " in " + std::to_string(Drill.ShowSeconds) + " s, countdown " +
+                           std::to_string(Drill.Countdown) + " |";
+        for (const auto& [control, text] : texts)
+            seen += " " + text + " |";
+        seen += " disabled";
+        for (int control : disabled)
+            seen += " " + std::to_string(control);
+        return seen + " | focus " + std::to_string(focused) + (timerRunning ? " | timer" : "") + (hintShown ? " | hint" : "") +
+               " | boxes " + std::to_string(boxes.size()) + " | expects " + ExpectedValueText();
+    }
 
     // The user types into the answer field: every key is one change.
     void Type(const std::string& keys)
