@@ -37,11 +37,15 @@ struct Picture {
                               std::max<LONG>(around.right, x + 1), std::max<LONG>(around.bottom, y + 1)};
         return around;
     }
-    static Picture Of(HDC dc, int width, int height)
+    static Picture Of(HBITMAP bitmap, int width, int height)
     {
-        Picture picture{width, height, {}};
-        for (int i = 0; i < width * height; ++i)
-            picture.pixels.push_back(GetPixel(dc, i % width, i / width));
+        Picture picture{width, height, std::vector<COLORREF>(width * height)};
+        BITMAPINFO topRowFirst{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
+        const HDC screen = GetDC(nullptr);
+        GetDIBits(screen, bitmap, 0, height, picture.pixels.data(), &topRowFirst, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        for (COLORREF& pixel : picture.pixels)  // a DIB keeps blue in the low byte, a colour value red
+            pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
         return picture;
     }
 };
@@ -123,9 +127,14 @@ public:
         UpdateWindow(window);
         RECT client;
         GetClientRect(window, &client);
-        const HDC dc = GetDC(window);
-        const Picture shot = Picture::Of(dc, client.right, client.bottom);
+        const HDC dc = GetDC(window), copy = CreateCompatibleDC(dc);
+        const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+        SelectObject(copy, bitmap);
+        BitBlt(copy, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        DeleteDC(copy);
         ReleaseDC(window, dc);
+        const Picture shot = Picture::Of(bitmap, client.right, client.bottom);
+        DeleteObject(bitmap);
         return shot;
     }
 

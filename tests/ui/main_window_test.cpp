@@ -65,6 +65,7 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
     ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(box = FindWindowA("#32770", "About Tallyra")); }));
+    EXPECT_FALSE(IsWindowEnabled(Ui.Dialog));  // the box is modal to the main window
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0);  // from outside, while the box is open: nothing
     const HWND tooltip = Ui.Tooltip;
     const Picture shot = DialogSession::Shot(box);
@@ -103,7 +104,9 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
     ASSERT_TRUE(session.WaitUntil([&] { return IsWindowEnabled(Ui.Dialog); }));
     EXPECT_FALSE(IsWindow(tooltip));
     EXPECT_EQ(GetFocus(), session.Control(ID_ANSWER));
-    session.Type("\r");  // gives up: ОСТАНОВИТЬ is the default button
+    PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0);  // once closed, the box opens again
+    EXPECT_TRUE(session.WaitUntil([&] { return IsWindowVisible(FindWindowA("#32770", "About Tallyra")); }));
+    session.Type("\r\r");  // closes it, then gives up: ОСТАНОВИТЬ is the default button
     EXPECT_EQ(session.CloseBox(), "Вы не запомнили следующий ряд:|34,29,63|");
     session.Click(ID_EXIT);
     EXPECT_TRUE(session.WaitUntil([&] { return session.ended; }));
@@ -142,9 +145,10 @@ TEST(MainWindow, EveryValueOfALongSeriesReadsAsItselfAndShows)
         return text;
     };
     const std::vector<int> numbers = {31, 70, 50, 9, 90, 59, 24, 7, 64, 9, 92, 0, 18, 5, 77, 41, 3, 86};
-    // Those that fit in the field's own font keep it: the recall text ends with a comma.
-    const struct { std::string text; bool ownFont; } cases[] = {{series(40, numbers) + ",", true}, {series(99, numbers), false},
-                                                                {series(99, {3, 8, 1, 0, 6, 2, 9}), false}, {series(99, {99}), false}};
+    // One that fits in the field's own font, Verdana of 14 pixels, has it, after those that do not
+    // too: the recall text ends with a comma.
+    const struct { std::string text; bool ownFont; } cases[] = {{series(99, numbers), false}, {series(99, {3, 8, 1, 0, 6, 2, 9}), false},
+                                                                {series(99, {99}), false}, {series(40, numbers) + ",", true}};
     for (const auto& [text, ownFont] : cases) {
         ShowSequence(text.c_str());
         EXPECT_EQ(DialogSession::Text(field), text);
@@ -159,9 +163,9 @@ TEST(MainWindow, EveryValueOfALongSeriesReadsAsItselfAndShows)
         RECT client;
         GetClientRect(field, &client);
         EXPECT_LE(top(text.size() - 1) + lineHeight, client.bottom) << text;
-        if (ownFont) {
-            EXPECT_EQ(SendMessageA(field, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(Ui.SequenceFont)) << text;
-        }
+        LOGFONTA font;
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight == 14 && font.lfFaceName == std::string("Verdana"), ownFont) << text;
     }
 }
 

@@ -17,7 +17,8 @@ RECT Where(const Picture& shot, const RECT& area, COLORREF colour)
     return shot.Around(area, [=](int, int, COLORREF pixel) { return pixel == colour; });
 }
 
-// What the balloon shows, as the user would describe it: a value in blue, centred in its body.
+// What the balloon shows, as the user would describe it: a black outline, here on the pointer's
+// upright edge, the body's sides and its bottom, round a white body with a value in blue, centred.
 // (Which value is the engine's to tell.)
 std::string Balloon(Picture* shown = nullptr)
 {
@@ -27,20 +28,14 @@ std::string Balloon(Picture* shown = nullptr)
     const RECT value = Where(shot, {4, 20, 46, 38}, LabelBlue);
     if (shown)
         *shown = shot;
-    return std::string(IsRectEmpty(&value) ? "no blue value" : "blue value") +
+    const bool outlined = shot(10, 10) == 0 && shot(0, 29) == 0 && shot(49, 29) == 0 && shot(25, 39) == 0;
+    return std::string(outlined && shot(5, 29) == RGB(255, 255, 255) ? "" : "not black on white, ") +
+           (IsRectEmpty(&value) ? "no blue value" : "blue value") +
            (std::abs(value.left + value.right - 50) > 3 || std::abs(value.top + value.bottom - 58) > 4 ? " not centred" : "");
 }
 
 class Painting : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        const HDC dc = CreateCompatibleDC(nullptr);
-        const HGDIOBJ kept = SelectObject(dc, LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND)));
-        texture = Picture::Of(dc, 128, 128);
-        DeleteObject(SelectObject(dc, kept));
-        DeleteDC(dc);
-    }
     // The dialog's background is its texture, tiled from the client area's corner.
     bool IsTexture(int x, int y, COLORREF pixel) const { return pixel == texture(x % 128, y % 128); }
     RECT Place(int id)
@@ -59,23 +54,44 @@ protected:
     // Where the countdown's red is, on the whole dialog.
     RECT Red() const { return Where(shot, {0, 0, shot.width, shot.height}, CountdownRed); }
 
-    Picture texture, shot;
+    const HBITMAP textureBitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND));
+    const Picture texture = Picture::Of(textureBitmap, 128, 128);
+    Picture shot;
     DialogSession session;
 };
 
 TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThem)
 {
-    // Count and time as the template has them, blue labels and radio captions, the strip full,
-    // the icon's rounded tile leaving the corners of its place to the texture.
+    // "?" clicked by another program while idle shows nothing.
+    PostMessageA(Ui.Dialog, WM_COMMAND, ID_HINT, 0);
+    session.Settle();
+    EXPECT_EQ(Balloon(), "hidden");
+    // Count and time as the template has them, the strip full in its etched frame (a shadow line
+    // outside a white one at the top and left, inside it at the bottom and right), no countdown.
     EXPECT_EQ(session.Text(session.Control(ID_COUNT)) + " " + session.Text(session.Control(ID_TIME)), "3 3");
     EXPECT_EQ(StripFilled(), 128);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), white = GetSysColor(COLOR_BTNHIGHLIGHT);
+    EXPECT_EQ((std::vector{shot(206, 84), shot(206, 85), shot(140, 93), shot(141, 93), shot(206, 100), shot(206, 101), shot(270, 93), shot(271, 93)}),
+              (std::vector{shadow, white, shadow, white, shadow, white, shadow, white}));
+    // Blue labels and radio captions right on the texture: beside a radio's circle every pixel is
+    // the texture or a shade of the blue text, none the grey or white of a box behind it.
     for (int id : {ID_COUNT_LABEL, ID_TIME_LABEL, ID_RANGE_DIGITS, ID_RANGE_NUMBERS}) {
-        const RECT text = Where(shot, Place(id), LabelBlue);
+        const RECT place = Place(id), text = Where(shot, place, LabelBlue);
         EXPECT_GT(text.right - text.left, 10) << id;
+        const RECT boxed = shot.Around({place.left + 16, place.top, place.right, place.bottom}, [&](int x, int y, COLORREF pixel) {
+            return !IsTexture(x, y, pixel) && GetBValue(pixel) <= GetRValue(pixel);
+        });
+        EXPECT_TRUE(IsRectEmpty(&boxed)) << id;
     }
+    // The icon's rounded tile leaves the corners of its place to the texture.
     const RECT icon = Place(ID_TIMER_ICON);
     for (const POINT corner : {POINT{icon.left, icon.top}, {icon.right - 1, icon.top}, {icon.left, icon.bottom - 1}, {icon.right - 1, icon.bottom - 1}})
         EXPECT_TRUE(IsTexture(corner.x, corner.y, shot(corner.x, corner.y))) << corner.x << "," << corner.y;
+    // What the dialog draws there itself, seen as it repaints that place without the icon: no countdown.
+    RedrawWindow(Ui.Dialog, &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    shot = DialogSession::Shot(Ui.Dialog);
+    const RECT idleRed = Red();
+    EXPECT_TRUE(IsRectEmpty(&idleRed));
 
     Drill.RngState = 1;  // the first tick count: the numbers 34, 29, 63
     session.TabTo(ID_TIME);

@@ -1,17 +1,28 @@
-// The program itself, started as a user starts it and closed by another program, as "End task"
-// does, while the About box is open: both windows close and the process ends with code 0.
-// ("ВЫХОД" and the message boxes end the dialog as the window tests show.)
+// The program itself, started as a user starts it: its own start-up makes "?" show the balloon.
+// Closed by another program, as "End task" does, while the About box is open, both windows
+// close and the process ends with code 0. ("ВЫХОД" and the message boxes end the dialog as the
+// window tests show.)
 #include "ids.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
 
-TEST(Process, ClosedFromOutsideUnderTheAboutBoxEndsWithCodeZero)
+// Waits for the condition, for 15 seconds at most.
+bool Eventually(const std::function<bool()>& condition)
+{
+    for (int wait = 0; wait < 750; ++wait, Sleep(20))
+        if (condition())
+            return true;
+    return false;
+}
+
+TEST(Process, ShowsItsBalloonAndClosedFromOutsideUnderTheAboutBoxEndsWithCodeZero)
 {
     char path[MAX_PATH] = "";  // build\win32\tests\ui_tests.exe -> build\win32\tallyra.exe
     GetModuleFileNameA(nullptr, path, sizeof path);
@@ -20,11 +31,19 @@ TEST(Process, ClosedFromOutsideUnderTheAboutBoxEndsWithCodeZero)
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessA(nullptr, program.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     HWND window = nullptr;
-    for (int wait = 0; wait < 750 && !IsWindowVisible(window = FindWindowA("#32770", "Tallyra от Vestrin")); ++wait)
-        Sleep(20);
+    EXPECT_TRUE(Eventually([&] { return IsWindowVisible(window = FindWindowA("#32770", "Tallyra от Vestrin")); }));
+    // A series shown for one second, then "?".
+    SetDlgItemTextA(window, ID_TIME, "1");
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_TIME, EN_KILLFOCUS), 0);
+    PostMessageA(window, WM_COMMAND, ID_START, 0);
+    EXPECT_TRUE(Eventually([&] {
+        char caption[32] = "";
+        return GetDlgItemTextA(window, ID_START, caption, sizeof caption) && caption == std::string("ОСТАНОВИТЬ");
+    }));
+    PostMessageA(window, WM_COMMAND, ID_HINT, 0);
+    EXPECT_TRUE(Eventually([] { return IsWindowVisible(FindWindowA(nullptr, "WHelp")); }));
     PostMessageA(window, WM_COMMAND, ID_ABOUT, 0);
-    for (int wait = 0; wait < 750 && !IsWindowVisible(FindWindowA("#32770", "About Tallyra")); ++wait)
-        Sleep(20);
+    EXPECT_TRUE(Eventually([] { return IsWindowVisible(FindWindowA("#32770", "About Tallyra")); }));
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = STILL_ACTIVE;
     if (WaitForSingleObject(process.hProcess, 15000) != WAIT_OBJECT_0)
