@@ -32,8 +32,9 @@
 # /usr/bin/printf print decimal commas, sort orders differently, tools may
 # answer in Russian.  Put LC_ALL=C in front of commands where that matters.
 #
-# The prefix also gets a copy of Wine's own fonts (see
-# _wine_session_install_fonts) so dialogs use Tahoma as on Windows.
+# The prefix also gets a copy of Wine's own fonts (see _wine_session_install_fonts): the
+# dialogs' "MS Sans Serif" is then Wine's raster face of that name, as on Windows, and
+# "MS Shell Dlg" is Tahoma.  wine_dialog_face_truetype makes "MS Sans Serif" a TrueType face.
 #
 # Every Wine call here runs under `timeout`; the processes Wine leaves running
 # write to log files under <dir>, never to the caller's pipes.  Works under
@@ -215,6 +216,30 @@ _wine_session_desktop_set() {
     ' "$reg"
 }
 
+# Where wine_dialog_face_truetype sets the raster "MS Sans Serif" aside, while it is.
+_wine_session_face_aside() { echo "${WINEPREFIX%/}-raster-sans-serif"; }
+_wine_session_substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+
+# Runs the prefix as a machine without the raster "MS Sans Serif" would: the dialogs'
+# "MS Sans Serif" becomes Tahoma, a TrueType face, whose version-6 edit controls bring
+# margins of their own.  Undone by wine_dialog_face_restore.
+wine_dialog_face_truetype() {
+    local aside
+    aside=$(_wine_session_face_aside)
+    mkdir "$aside" && mv "$WINEPREFIX/drive_c/windows/Fonts"/{sserif*.fon,ms_sans_serif.ttf} "$aside"/ &&
+        timeout 60 "$WINE64" reg add "$_wine_session_substitutes" /v "MS Sans Serif" /d Tahoma /f </dev/null >/dev/null 2>&1
+}
+
+# Puts the raster face back where it was set aside, also by a run that was killed before it
+# could undo it itself.  Does nothing otherwise.
+wine_dialog_face_restore() {
+    local aside
+    aside=$(_wine_session_face_aside)
+    [[ -d "$aside" ]] || return 0
+    timeout 60 "$WINE64" reg delete "$_wine_session_substitutes" /v "MS Sans Serif" /f </dev/null >/dev/null 2>&1
+    find "$aside" -type f -exec mv -t "$WINEPREFIX/drive_c/windows/Fonts" {} + && rmdir "$aside"
+}
+
 _wine_session_install_fonts() {
     local src=/usr/share/wine/fonts dst="$WINEPREFIX/drive_c/windows/Fonts" f
     if [[ ! -d "$src" ]]; then
@@ -345,6 +370,7 @@ wine_session_start() {
     # the caption buttons as the letters "0 1 r".  Copies in C:\windows\Fonts
     # are found.
     _wine_session_install_fonts || { wine_session_stop; return 1; }
+    wine_dialog_face_restore
 
     # Virtual desktop: bare Xvfb has no window manager, so without it windows
     # get no caption and focus goes astray.
