@@ -141,6 +141,36 @@ wine_session_program() {
     fi
 }
 
+# Installs what is missing and builds the program: the product and its twin.
+wine_build_program() {
+    wine_install_for_machine
+    local preset
+    for preset in win32 win64; do
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset" --target tallyra -j"$(nproc)"
+    done
+}
+
+# Starts a session in DIR (on WINE_SESSION_DISPLAY if set), and in it the program for at most
+# SECONDS, and waits for its main window.  Sets WINE_PROGRAM_PID and WINE_PROGRAM_WINDOW, or
+# says that no window appeared and returns 1.  The program's output goes to DIR/tallyra.log.
+wine_start_program() {
+    local dir=$1 seconds=$2 program
+    wine_session_start "$dir" || return 1
+    program=$(wine_session_program)
+    WINE_TIMEOUT=$seconds scripts/wine-exec "$program" >"$WINE_SESSION_DIR/tallyra.log" 2>&1 &
+    WINE_PROGRAM_PID=$!
+    WINE_PROGRAM_WINDOW=$(wine_wait_for_window '^Tallyra') && return 0
+    _wine_session_log "no window of $program appeared"
+    wine_stop_program
+    return 1
+}
+
+wine_stop_program() {
+    kill "$WINE_PROGRAM_PID" 2>/dev/null || true
+    wait "$WINE_PROGRAM_PID" 2>/dev/null || true
+}
+
 # Waits up to 30 seconds for a visible window whose title matches the pattern; prints its X id.
 wine_wait_for_window() {
     local window i
