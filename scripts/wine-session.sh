@@ -9,6 +9,8 @@
 #     trap wine_session_stop EXIT
 #     scripts/wine-exec some.exe args...   # exit code of some.exe
 #
+# or, to run the program itself: wine_build_program, then wine_start_program DIR SECONDS.
+#
 # Calling "$WINE64" directly works too, but then a process the program leaves
 # behind (a child, or explorer.exe restarting the virtual desktop) keeps the
 # caller's stdout open; in $(...) or under ctest that waits until it exits.

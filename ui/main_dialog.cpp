@@ -23,7 +23,7 @@ constexpr DWORD Command(WORD code, WORD id)
     return static_cast<DWORD>(code) << 16 | id;
 }
 
-// The three fonts come from one record; each changes only its own fields.
+// The fonts come from one record; each changes only its own fields.
 HFONT CreateFontFromRecord(LOGFONTA& record, LONG height, LONG weight, const char* face)
 {
     record.lfHeight = height;

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-// The pixels of a client area, top row first, as the screen shows them.
+// The pixels of a picture, top row first: a bitmap, or a client area as the screen shows it.
 struct Picture {
     int width = 0, height = 0;
     std::vector<COLORREF> pixels;
