@@ -1,6 +1,6 @@
 // A dialog for the engine's tests that keeps what the user would see, and behaves like the
 // real controls where the engine relies on it: the answer field notifies each change of its
-// text, and a focused field that is disabled or left commits (or hides the hint).
+// text, and a focused count or time field that is disabled or left commits.
 #ifndef TALLYRA_TESTS_RECORDING_DIALOG_H
 #define TALLYRA_TESTS_RECORDING_DIALOG_H
 
@@ -41,13 +41,8 @@ public:
     void ShowTimerIcon(bool) override {}
     void Focus(int control) override
     {
-        const int left = std::exchange(focused, control);
-        if (left == ID_COUNT)
-            OnCountCommitted(*this);
-        else if (left == ID_TIME)
-            OnTimeCommitted(*this);
-        else if (left == ID_ANSWER && control != ID_ANSWER)
-            OnAnswerLostFocus(*this);
+        if (const int left = std::exchange(focused, control); left == ID_COUNT || left == ID_TIME)
+            (left == ID_COUNT ? OnCountCommitted : OnTimeCommitted)(*this);
     }
     void Invalidate(DrillArea) override {}
     void StartCountdownTimer() override { timerRunning = true; }

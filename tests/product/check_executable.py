@@ -19,7 +19,6 @@ def main(exe, processor, max_bytes):
              for language in name.directory.entries}
     manifest = found.get((pefile.RESOURCE_TYPE['RT_MANIFEST'], 1, 0), b'')
     strings = [table.entries for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for table in info.StringTable]
-    keys = ['FileDescription', 'LegalCopyright', 'FileVersion', 'ProductVersion', 'OriginalFilename']
     checks = {
         'machine, magic, subsystem': ((pe.FILE_HEADER.Machine, pe.OPTIONAL_HEADER.Magic, pe.OPTIONAL_HEADER.Subsystem),
                                       (0x14C, 0x10B, 2) if processor == 'X86' else (0x8664, 0x20B, 2)),
@@ -30,13 +29,13 @@ def main(exe, processor, max_bytes):
                                              (4, 801, 0x400), (5, 101, 0x400), (5, 105, 0x400)])),
         'classic dialogs': ([found[(5, d, 0x400)][2:4] != b'\xff\xff' for d in (101, 105)], [True, True]),
         'extended menu': (found[(4, 801, 0x400)][:4], b'\x01\x00\x04\x00'),
-        'version keys': ([[key.decode() for key in table] for table in strings], [keys]),
+        'version keys': ([[key.decode() for key in table] for table in strings],
+                         [['FileDescription', 'LegalCopyright', 'FileVersion', 'ProductVersion', 'OriginalFilename']]),
         'manifest': (re.findall(rb'processorArchitecture="(\w+)"', manifest) + re.findall(rb'Controls"\s+version="([\d.]+)"', manifest),
                      [processor.encode()] * 2 + [b'6.0.0.0']),
     }
     problems = [f'{what}: {actual!r}, wanted {wanted!r}' for what, (actual, wanted) in checks.items() if actual != wanted]
-    print(*('FAIL: ' + problem for problem in problems), sep='\n')
-    print(f'{exe}: {len(pe.__data__)} bytes, {len(found)} resources, {len(problems)} problems')
+    print(*('FAIL: ' + problem for problem in problems), f'{exe}: {len(pe.__data__)} bytes, {len(found)} resources, {len(problems)} problems', sep='\n')
     return 1 if problems else 0
 
 

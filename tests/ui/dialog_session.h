@@ -37,6 +37,7 @@ struct Picture {
                               std::max<LONG>(around.right, x + 1), std::max<LONG>(around.bottom, y + 1)};
         return around;
     }
+    RECT Where(const RECT& area, COLORREF colour) const { return Around(area, [=](int, int, COLORREF pixel) { return pixel == colour; }); }
     static Picture Of(HBITMAP bitmap, int width, int height)
     {
         Picture picture{width, height, std::vector<COLORREF>(width * height)};
@@ -88,10 +89,10 @@ public:
         KillTimer(nullptr, timer);
     }
     // Lets the dialog run until the condition holds, for ten seconds at most.
-    bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000)
+    bool WaitUntil(const std::function<bool()>& condition)
     {
         for (const DWORD start = GetTickCount(); !condition(); Settle())
-            if (GetTickCount() - start > milliseconds)
+            if (GetTickCount() - start > 10000)
                 return false;
         return true;
     }

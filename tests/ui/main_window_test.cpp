@@ -1,6 +1,5 @@
 // The main window driven as the user drives it: keys into the focused control, the mouse, the menu.
 #include "dialog_session.h"
-#include "sequence_field.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +27,7 @@ TEST(MainWindow, CountAndTimeTakeTwoTypedDigitsWhenLeft)
             session.TabTo(id);
             session.Type(std::string(keys) + "\t");
             const int taken = id == ID_COUNT ? Drill.ItemCount : Drill.ShowSeconds;
-            EXPECT_EQ(session.Text(session.Control(id)) + " " + std::to_string(taken), shown + (" " + std::to_string(value))) << keys;
+            EXPECT_EQ(session.Text(session.Control(id)) + " " + std::to_string(taken), std::string(shown) + " " + std::to_string(value)) << keys;
         }
 }
 
@@ -76,7 +75,7 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
         GetWindowRect(GetDlgItem(box, id), &place);
         const POINT middle = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
         MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
-        const RECT blue = shot.Around(place, [](int, int, COLORREF pixel) { return pixel == RGB(0, 0, 255); });
+        const RECT blue = shot.Where(place, RGB(0, 0, 255));
         EXPECT_GT(blue.right - blue.left, 10) << target;
         // The mouse coming to rest on a link (a move beside it, then onto it) brings the hand and
         // the target in a tooltip; a click opens it.
@@ -110,63 +109,6 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
     EXPECT_EQ(session.CloseBox(), "Вы не запомнили следующий ряд:|34,29,63|");
     session.Click(ID_EXIT);
     EXPECT_TRUE(session.WaitUntil([&] { return session.ended; }));
-}
-
-// Closed from outside under a message box, the dialog ends once the box is closed, and only then
-// releases its objects, the series field's font among them, which the drill uses when the box closes.
-TEST(MainWindow, ClosedFromOutsideUnderAMessageBoxItKeepsItsObjectsUntilItEnds)
-{
-    for (const std::string box : {"Браво!", "Вы не запомнили следующий ряд:"}) {
-        DialogSession session;
-        Drill.RngState = 1;  // the numbers 34, 29, 63
-        session.TabTo(ID_TIME);
-        session.Type("1\r");
-        ASSERT_TRUE(session.Recalling());
-        session.Type(box == "Браво!" ? "342963" : "\r");
-        ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(FindWindowA("#32770", box.c_str())); }));
-        PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);
-        PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);  // twice, as an impatient program would
-        session.Settle();
-        EXPECT_EQ(GetObjectType(Ui.SequenceFont), static_cast<DWORD>(OBJ_FONT)) << box;
-        EXPECT_EQ(session.CloseBox().substr(0, box.size()), box);
-        EXPECT_TRUE(session.WaitUntil([&] { return session.ended; })) << box;
-        EXPECT_EQ(GetObjectType(Ui.SequenceFont), 0u) << box;
-    }
-}
-
-TEST(MainWindow, EveryValueOfALongSeriesReadsAsItselfAndShows)
-{
-    DialogSession session;
-    const HWND field = Ui.Sequence;
-    const auto series = [](int length, std::vector<int> values) {  // the values taken in turn
-        std::string text = std::to_string(values[0]);
-        for (int i = 1; i < length; ++i)
-            text += "," + std::to_string(values[i % values.size()]);
-        return text;
-    };
-    const std::vector<int> numbers = {31, 70, 50, 9, 90, 59, 24, 7, 64, 9, 92, 0, 18, 5, 77, 41, 3, 86};
-    // One that fits in the field's own font, Verdana of 14 pixels, has it, after those that do not
-    // too: the recall text ends with a comma.
-    const struct { std::string text; bool ownFont; } cases[] = {{series(99, numbers), false}, {series(99, {3, 8, 1, 0, 6, 2, 9}), false},
-                                                                {series(99, {99}), false}, {series(40, numbers) + ",", true}};
-    for (const auto& [text, ownFont] : cases) {
-        ShowSequence(text.c_str());
-        EXPECT_EQ(DialogSession::Text(field), text);
-        // Each line but the first begins right after a comma: no value is split, no line begins with one.
-        const auto lines = SendMessageA(field, EM_GETLINECOUNT, 0, 0);
-        EXPECT_GT(lines, 1) << text;
-        for (int line = 1; line < lines; ++line)
-            EXPECT_EQ(text[SendMessageA(field, EM_LINEINDEX, line, 0) - 1], ',') << text << " line " << line;
-        // The last line lies wholly inside the field.
-        const auto top = [&](LRESULT character) { return HIWORD(SendMessageA(field, EM_POSFROMCHAR, character, 0)); };
-        const int lineHeight = top(SendMessageA(field, EM_LINEINDEX, 1, 0)) - top(0);
-        RECT client;
-        GetClientRect(field, &client);
-        EXPECT_LE(top(text.size() - 1) + lineHeight, client.bottom) << text;
-        LOGFONTA font;
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(field, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight == 14 && font.lfFaceName == std::string("Verdana"), ownFont) << text;
-    }
 }
 
 } // namespace
