@@ -8,8 +8,9 @@ class DrillDialog;
 
 // Idle -> Memorize -> Recall -> Idle.
 void AdvancePhase(DrillDialog& dialog);
-// Each action moves the drill only where the window offers it: commands that another program
-// posts, or a paste into a digits-only field, reach these in any phase.
+
+// The user's actions. Each moves the drill only where the window offers it: commands that
+// another program posts, or a paste into a digits-only field, reach these in any phase.
 
 // Click of the start button: starts a drill, or gives up during recall.
 void OnStartStop(DrillDialog& dialog);
