@@ -43,7 +43,6 @@ void StartRecall(DrillDialog& dialog)
     dialog.Enable(ID_START, true);
     dialog.SetText(ID_START, StopCaption);
     dialog.ShowTimerIcon(true);
-    Drill.RecallIndex = 0;
     Drill.SequenceText[0] = '\0';
     dialog.ShowSequence(nullptr);
     dialog.Focus(ID_ANSWER);

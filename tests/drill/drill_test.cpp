@@ -16,6 +16,7 @@ protected:
         Drill.ItemCount = static_cast<std::uint8_t>(values.size());
         std::copy(values.begin(), values.end(), Drill.SequenceValues);
         Drill.Phase = DrillPhase::Memorize;
+        Drill.RecallIndex = 0;
         AdvancePhase(dialog);
     }
 
@@ -44,8 +45,7 @@ TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
         RecallOf({value, 1});
         dialog.Change(ID_ANSWER, pasted);
         EXPECT_EQ(dialog.texts[ID_SEQUENCE] + "|" + dialog.texts[ID_ANSWER], "|" + pasted);
-        dialog.Change(ID_ANSWER, "");
-        dialog.Type(std::to_string(value));
+        dialog.Change(ID_ANSWER, std::to_string(value));  // corrected
         EXPECT_EQ(dialog.texts[ID_SEQUENCE], std::to_string(value) + ",") << pasted;
     }
 }

@@ -12,12 +12,6 @@ namespace {
 constexpr COLORREF LabelBlue = RGB(34, 119, 204), CountdownRed = RGB(232, 17, 0);
 constexpr RECT Strip = {142, 86, 270, 100};  // inside the etched frame of (140, 84)-(272, 102)
 
-// Whether the rectangle stands in the middle of the area, to a slack of half a pixel a unit.
-bool Centred(const RECT& what, const RECT& area, int slackX, int slackY)
-{
-    return std::abs(what.left + what.right - area.left - area.right) <= slackX && std::abs(what.top + what.bottom - area.top - area.bottom) <= slackY;
-}
-
 // What the balloon shows, as the user would describe it: a black outline, here on the pointer's
 // upright edge, the body's sides and its bottom, round a white body with a value in blue, centred.
 // (Which value is the engine's to tell.)
@@ -32,7 +26,7 @@ std::string Balloon(Picture* shown = nullptr)
     const bool outlined = shot(10, 10) == 0 && shot(0, 29) == 0 && shot(49, 29) == 0 && shot(25, 39) == 0;
     return std::string(outlined && shot(5, 29) == RGB(255, 255, 255) ? "" : "not black on white, ") +
            (IsRectEmpty(&value) ? "no blue value" : "blue value") +
-           (Centred(value, {0, 18, 50, 40}, 3, 4) ? "" : " not centred");
+           (std::abs(value.left + value.right - 50) > 3 || std::abs(value.top + value.bottom - 58) > 4 ? " not centred" : "");
 }
 
 class Painting : public testing::Test {
@@ -57,10 +51,11 @@ protected:
         const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), white = GetSysColor(COLOR_BTNHIGHLIGHT);
         const bool etched = std::vector{shot(206, 84), shot(206, 85), shot(140, 93), shot(141, 93), shot(206, 100), shot(206, 101), shot(270, 93),
                                         shot(271, 93)} == std::vector{shadow, white, shadow, white, shadow, white, shadow, white};
-        const RECT icon = Place(ID_TIMER_ICON), red = shot.Where({0, 0, shot.width, shot.height}, CountdownRed);
-        const bool inIcon = red.left >= icon.left && red.right <= icon.right && red.top >= icon.top && red.bottom <= icon.bottom;
+        const RECT icon = Place(ID_TIMER_ICON), red = shot.Where({0, 0, shot.width, shot.height}, CountdownRed), figure = shot.Around(icon, drawn);
+        const bool centredInIcon = red.left >= icon.left && red.right <= icon.right && red.top >= icon.top && red.bottom <= icon.bottom &&
+            std::abs(figure.left + figure.right - icon.left - icon.right) <= 1 && std::abs(figure.top + figure.bottom - icon.top - icon.bottom) <= 1;
         return "strip " + std::to_string(shot.Around(Strip, drawn).right - Strip.left) + (etched ? " in its etched frame" : " unframed") +
-               (IsRectEmpty(&red) ? "" : inIcon && Centred(shot.Around(icon, drawn), icon, 1, 1) ? ", a red figure centred on the icon's place" : ", red astray");
+               (IsRectEmpty(&red) ? "" : centredInIcon ? ", a red figure centred on the icon's place" : ", red astray");
     }
 
     const Picture texture = Picture::Of(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND)), 128, 128);
