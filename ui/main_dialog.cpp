@@ -179,8 +179,8 @@ INT_PTR CALLBACK MainDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(Ui.PatternBrush);
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<INT_PTR>(ThemeStatic(dialog, reinterpret_cast<HDC>(wParam),
-                                                     reinterpret_cast<HWND>(lParam)));
+        return reinterpret_cast<INT_PTR>(
+            ThemeStatic(dialog, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_CLOSE:
         Close(dialog);
         return TRUE;

@@ -12,11 +12,11 @@ template <class Char>
 int CALLBACK BreakAfterComma(Char* text, int index, int length, int action)
 {
     switch (action) {
-    case WB_LEFT:  // the last place before index where a line may begin
+    case WB_LEFT: // the last place before index where a line may begin
         for (--index; index > 0 && text[index - 1] != ','; --index) {
         }
         return index > 0 ? index : 0;
-    case WB_RIGHT:  // the first such place after index
+    case WB_RIGHT: // the first such place after index
         while (index < length && text[index++] != ',') {
         }
         return index;

@@ -9,7 +9,7 @@ namespace {
 // button, 521 "?" and 531, 532 the range buttons.
 class Drilling : public ::testing::Test {
 protected:
-    void SetUp() override { Drill = DrillState{}; }
+    void SetUp() override { Drill = DrillState {}; }
     // Recall of a series of the test's own choosing.
     void RecallOf(std::vector<int> values)
     {
@@ -29,23 +29,26 @@ protected:
 TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
 {
     RecallOf({7, 72, 7, 5, 7, 12});
-    const std::pair<std::string, std::string> steps[] = {
-        {"7", "7,"}, {"7", "7,"}, {"2", "7,72,"}, {"0", "7,72,"}, {"7", "7,72,07,"}, {"05", "7,72,07,05,"}, {"17", "7,72,07,05,"}};
+    const std::pair<std::string, std::string> steps[] = {{"7", "7,"},          {"7", "7,"},       {"2", "7,72,"},
+                                                         {"0", "7,72,"},       {"7", "7,72,07,"}, {"05", "7,72,07,05,"},
+                                                         {"17", "7,72,07,05,"}};
     for (const auto& [keys, recalled] : steps) {
         const std::string before = dialog.texts[ID_SEQUENCE];
         dialog.hintShown = true;
         dialog.Type(keys);
-        EXPECT_EQ(dialog.texts[ID_SEQUENCE] + (dialog.hintShown ? " with the hint" : ""), recalled + (recalled == before ? " with the hint" : ""))
+        EXPECT_EQ(dialog.texts[ID_SEQUENCE] + (dialog.hintShown ? " with the hint" : ""),
+                  recalled + (recalled == before ? " with the hint" : ""))
             << "after " << keys;
     }
-    dialog.Change(ID_ANSWER, "7");  // the "1" of "17" deleted
+    dialog.Change(ID_ANSWER, "7"); // the "1" of "17" deleted
     dialog.Type("12");
-    EXPECT_EQ(dialog.boxes, std::vector<std::string>{"Браво!|Вы запомнили все цифры!|7,72,07,05,7,12"});
-    for (const auto& [pasted, value] : {std::pair<std::string, int>{"0X", 40}, {"9Ц", 0}, {"4 ", 24}, {" 4", 4}, {"Hv", 54}}) {
+    EXPECT_EQ(dialog.boxes, std::vector<std::string> {"Браво!|Вы запомнили все цифры!|7,72,07,05,7,12"});
+    for (const auto& [pasted, value] :
+         {std::pair<std::string, int> {"0X", 40}, {"9Ц", 0}, {"4 ", 24}, {" 4", 4}, {"Hv", 54}}) {
         RecallOf({value, 1});
         dialog.Change(ID_ANSWER, pasted);
         EXPECT_EQ(dialog.texts[ID_SEQUENCE] + "|" + dialog.texts[ID_ANSWER], "|" + pasted);
-        dialog.Change(ID_ANSWER, std::to_string(value));  // corrected
+        dialog.Change(ID_ANSWER, std::to_string(value)); // corrected
         EXPECT_EQ(dialog.texts[ID_SEQUENCE], std::to_string(value) + ",") << pasted;
     }
 }
@@ -57,8 +60,11 @@ TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
 // and two seconds slower, of the same stream.
 TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
 {
-    const std::map<std::string, void (*)(DrillDialog&)> posted = {{"СТАРТ", OnStartStop}, {"count left", OnCountCommitted},
-        {"time left", OnTimeCommitted}, {"answer changed", OnAnswerChanged}, {"?", OnHintClicked}};
+    const std::map<std::string, void (*)(DrillDialog&)> posted = {{"СТАРТ", OnStartStop},
+                                                                  {"count left", OnCountCommitted},
+                                                                  {"time left", OnTimeCommitted},
+                                                                  {"answer changed", OnAnswerChanged},
+                                                                  {"?", OnHintClicked}};
     // The other program has written 8 into count and time, and the value at the recall position
     // into the answer field; then it posts all but what the window offers.
     const auto nothingChangesByAllBut = [&](const std::set<std::string>& offered, const std::string& seen) {
@@ -74,53 +80,74 @@ TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
         dialog.texts = texts;
     };
     dialog.texts[ID_COUNT] = "5";
-    dialog.texts[ID_TIME] = "9";  // edited, but not left: not in force
+    dialog.texts[ID_TIME] = "9"; // edited, but not left: not in force
     dialog.focused = ID_COUNT;
     OnStartStop(dialog);
-    nothingChangesByAllBut({}, "memorize, 0 of 5 in 3 s, countdown 3 | 34,29,63,46,87 | 34 | 8 | 8 | СТАРТ | disabled 311 331 332 501 521 531 532 | focus 0 | timer | boxes 0 | expects ");
-    for (std::uintptr_t timer : {TIMER_COUNTDOWN + 1, TIMER_COUNTDOWN, TIMER_COUNTDOWN})  // the first not the countdown's
+    nothingChangesByAllBut({},
+                           "memorize, 0 of 5 in 3 s, countdown 3 | 34,29,63,46,87 | 34 | 8 | 8 | СТАРТ | disabled 311 "
+                           "331 332 501 521 531 532 | focus 0 | timer | boxes 0 | expects ");
+    for (std::uintptr_t timer :
+         {TIMER_COUNTDOWN + 1, TIMER_COUNTDOWN, TIMER_COUNTDOWN}) // the first not the countdown's
         OnTimer(dialog, timer);
-    EXPECT_EQ(dialog.Seen(), "memorize, 0 of 5 in 3 s, countdown 1 | 34,29,63,46,87 |  | 5 | 9 | СТАРТ | disabled 311 331 332 501 521 531 532 | focus 0 | timer | boxes 0 | expects ");
+    EXPECT_EQ(dialog.Seen(),
+              "memorize, 0 of 5 in 3 s, countdown 1 | 34,29,63,46,87 |  | 5 | 9 | СТАРТ | disabled 311 331 332 501 521 "
+              "531 532 | focus 0 | timer | boxes 0 | expects ");
     OnTimer(dialog, TIMER_COUNTDOWN);
-    OnTimer(dialog, TIMER_COUNTDOWN);  // a late tick changes nothing
+    OnTimer(dialog, TIMER_COUNTDOWN); // a late tick changes nothing
     dialog.Type("34");
-    nothingChangesByAllBut({"СТАРТ", "answer changed", "?"}, "recall, 1 of 5 in 3 s, countdown 0 | 34, | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 532 | focus 311 | boxes 0 | expects 29");
+    nothingChangesByAllBut({"СТАРТ", "answer changed", "?"},
+                           "recall, 1 of 5 in 3 s, countdown 0 | 34, | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 "
+                           "532 | focus 311 | boxes 0 | expects 29");
     dialog.Type("29");
     dialog.hintShown = true;
     dialog.whileBoxOpen = [&] {
-        nothingChangesByAllBut({}, "recall, 2 of 5 in 3 s, countdown 0 | 34,29, | 63 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 532 | focus 311 | boxes 1 | expects ");
+        nothingChangesByAllBut({},
+                               "recall, 2 of 5 in 3 s, countdown 0 | 34,29, | 63 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 "
+                               "332 531 532 | focus 311 | boxes 1 | expects ");
     };
-    OnStartStop(dialog);  // gives up
+    OnStartStop(dialog); // gives up
     dialog.texts[ID_COUNT] = "1";
     dialog.Focus(ID_COUNT);
     dialog.Focus(ID_START);
-    nothingChangesByAllBut({"СТАРТ", "count left", "time left"}, "idle, 0 of 1 in 3 s, countdown 0 |  | 34 | 8 | 8 | СТАРТ | disabled 311 521 | focus 501 | boxes 1 | expects ");
+    nothingChangesByAllBut(
+        {"СТАРТ", "count left", "time left"},
+        "idle, 0 of 1 in 3 s, countdown 0 |  | 34 | 8 | 8 | СТАРТ | disabled 311 521 | focus 501 | boxes 1 | expects ");
     OnStartStop(dialog);
     while (Drill.Phase == DrillPhase::Memorize)
         OnTimer(dialog, TIMER_COUNTDOWN);
     dialog.whileBoxOpen = [&] {
-        nothingChangesByAllBut({}, "recall, 1 of 1 in 3 s, countdown 0 | 83 | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 532 | focus 311 | boxes 2 | expects ");
+        nothingChangesByAllBut({},
+                               "recall, 1 of 1 in 3 s, countdown 0 | 83 | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 "
+                               "531 532 | focus 311 | boxes 2 | expects ");
     };
     dialog.Type("83");
-    EXPECT_EQ(dialog.boxes, (std::vector<std::string>{"Вы не запомнили следующий ряд:|34,29,63,46,87|34,29,", "Браво!|Вы запомнили все цифры!|83"}));
-    EXPECT_EQ(dialog.Seen(), "idle, 0 of 2 in 5 s, countdown 0 |  |  | 2 | 5 | СТАРТ | disabled 311 521 | focus 501 | boxes 2 | expects ");
+    EXPECT_EQ(dialog.boxes,
+              (std::vector<std::string> {"Вы не запомнили следующий ряд:|34,29,63,46,87|34,29,",
+                                         "Браво!|Вы запомнили все цифры!|83"}));
+    EXPECT_EQ(
+        dialog.Seen(),
+        "idle, 0 of 2 in 5 s, countdown 0 |  |  | 2 | 5 | СТАРТ | disabled 311 521 | focus 501 | boxes 2 | expects ");
 }
 
 TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurtherThanNinetyNine)
 {
     // Pasted, "9a" makes 90 + 49, more than a field shows, and "9Ц" 90 + 166 = 256, which wraps to 0.
-    const std::tuple<std::string, int, std::string> cases[] = {
-        {"", 1, "1"}, {"00", 1, "1"}, {"05", 5, "05"}, {"123", 12, "12"}, {"9a", 99, "99"}, {"9Ц", 1, "1"}, {"98", 98, "98"}};
+    const std::tuple<std::string, int, std::string> cases[] = {{"", 1, "1"},      {"00", 1, "1"},   {"05", 5, "05"},
+                                                               {"123", 12, "12"}, {"9a", 99, "99"}, {"9Ц", 1, "1"},
+                                                               {"98", 98, "98"}};
     for (const auto& [typed, taken, shown] : cases) {
         dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = typed;
         dialog.Focus(ID_COUNT);
         dialog.Focus(ID_TIME);
         dialog.Focus(0);
-        EXPECT_EQ(std::tuple(+Drill.ItemCount, +Drill.ShowSeconds, dialog.texts[ID_COUNT], dialog.texts[ID_TIME]), std::tuple(taken, taken, shown, shown)) << typed;
+        EXPECT_EQ(std::tuple(+Drill.ItemCount, +Drill.ShowSeconds, dialog.texts[ID_COUNT], dialog.texts[ID_TIME]),
+                  std::tuple(taken, taken, shown, shown))
+            << typed;
     }
     RecallOf(std::vector(98, 0));
     dialog.Type(std::string(98, '0'));
-    EXPECT_EQ(std::tuple(dialog.boxes.size(), dialog.texts[ID_COUNT], dialog.texts[ID_TIME]), std::tuple(1u, "99", "99"));
+    EXPECT_EQ(std::tuple(dialog.boxes.size(), dialog.texts[ID_COUNT], dialog.texts[ID_TIME]),
+              std::tuple(1u, "99", "99"));
 }
 
 } // namespace

@@ -18,13 +18,14 @@
 
 class RecordingDialog final : public DrillDialog {
 public:
-    std::map<int, std::string> texts{{ID_SEQUENCE, ""}, {ID_ANSWER, ""}, {ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
-    std::set<int> disabled{ID_ANSWER, ID_HINT};
+    std::map<int, std::string> texts {
+        {ID_SEQUENCE, ""}, {ID_ANSWER, ""}, {ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
+    std::set<int> disabled {ID_ANSWER, ID_HINT};
     // Each message box as "caption|text|sequence field": what the user sees while it is open.
     std::vector<std::string> boxes;
     // What reaches the dialog while a box is open, as its loop dispatches messages.
     std::function<void()> whileBoxOpen;
-    int focused = ID_START;  // 0: no control
+    int focused = ID_START; // 0: no control
     bool timerRunning = false, hintShown = false;
     std::uint32_t ticks = 1;
 
@@ -64,16 +65,17 @@ public:
     std::string Seen() const
     {
         const char* const phases[] = {"idle", "memorize", "recall"};
-        std::string seen = std::string(phases[static_cast<int>(Drill.Phase)]) + ", " + std::to_string(Drill.RecallIndex) + " of " +
-                           std::to_string(Drill.ItemCount) + " in " + std::to_string(Drill.ShowSeconds) + " s, countdown " +
-                           std::to_string(Drill.Countdown) + " |";
+        std::string seen = std::string(phases[static_cast<int>(Drill.Phase)]) + ", " +
+            std::to_string(Drill.RecallIndex) + " of " + std::to_string(Drill.ItemCount) + " in " +
+            std::to_string(Drill.ShowSeconds) + " s, countdown " + std::to_string(Drill.Countdown) + " |";
         for (const auto& [control, text] : texts)
             seen += " " + text + " |";
         seen += " disabled";
         for (int control : disabled)
             seen += " " + std::to_string(control);
-        return seen + " | focus " + std::to_string(focused) + (timerRunning ? " | timer" : "") + (hintShown ? " | hint" : "") +
-               " | boxes " + std::to_string(boxes.size()) + " | expects " + ExpectedValueText();
+        return seen + " | focus " + std::to_string(focused) + (timerRunning ? " | timer" : "") +
+            (hintShown ? " | hint" : "") + " | boxes " + std::to_string(boxes.size()) + " | expects " +
+            ExpectedValueText();
     }
 
     // The user types into the answer field: every key is one change.

@@ -10,7 +10,7 @@ namespace {
 // The first draws of a fresh process whose first tick count is the seed; later ones do not reseed.
 std::vector<std::uint32_t> Draws(std::uint32_t seed, int count)
 {
-    Drill = DrillState{};
+    Drill = DrillState {};
     RecordingDialog dialog;
     std::vector<std::uint32_t> draws;
     for (dialog.ticks = seed; count-- > 0; dialog.ticks = 7)
@@ -24,15 +24,18 @@ TEST(Generator, FollowsTheLehmerStreamOfTheFirstTickCount)
     // are read unsigned; seeds that are multiples of the modulus would give 0 for ever, so they
     // start like seed 1.
     const std::vector<std::uint32_t> seedOne = {69621, 552116347, 1082396834, 201323037};
-    const std::pair<std::uint32_t, std::vector<std::uint32_t>> streams[] = {
-        {1, seedOne}, {3000000000u, {887976427, 47594331}}, {0, seedOne}, {0x7FFFFFFFu, seedOne}, {0xFFFFFFFEu, seedOne}};
+    const std::pair<std::uint32_t, std::vector<std::uint32_t>> streams[] = {{1, seedOne},
+                                                                            {3000000000u, {887976427, 47594331}},
+                                                                            {0, seedOne},
+                                                                            {0x7FFFFFFFu, seedOne},
+                                                                            {0xFFFFFFFEu, seedOne}};
     for (const auto& [seed, draws] : streams)
         EXPECT_EQ(Draws(seed, draws.size()), draws) << "seed " << seed;
 }
 
 TEST(Generator, KeepsTheDrawsWhoseLowBitsAreInRangeAndReachesEveryValue)
 {
-    Drill = DrillState{};  // a fresh process, its first tick count 1
+    Drill = DrillState {}; // a fresh process, its first tick count 1
     RecordingDialog dialog;
     // The low 4 bits of seed 1's stream: 5, (11), 2, (13), (15), 8. (Its low 7 bits make the drills' numbers.)
     GenerateSequence(dialog, false);

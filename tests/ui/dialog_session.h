@@ -37,15 +37,18 @@ struct Picture {
                               std::max<LONG>(around.right, x + 1), std::max<LONG>(around.bottom, y + 1)};
         return around;
     }
-    RECT Where(const RECT& area, COLORREF colour) const { return Around(area, [=](int, int, COLORREF pixel) { return pixel == colour; }); }
+    RECT Where(const RECT& area, COLORREF colour) const
+    {
+        return Around(area, [=](int, int, COLORREF pixel) { return pixel == colour; });
+    }
     static Picture Of(HBITMAP bitmap, int width, int height)
     {
-        Picture picture{width, height, std::vector<COLORREF>(width * height)};
-        BITMAPINFO topRowFirst{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
+        Picture picture {width, height, std::vector<COLORREF>(width * height)};
+        BITMAPINFO topRowFirst {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
         const HDC screen = GetDC(nullptr);
         GetDIBits(screen, bitmap, 0, height, picture.pixels.data(), &topRowFirst, DIB_RGB_COLORS);
         ReleaseDC(nullptr, screen);
-        for (COLORREF& pixel : picture.pixels)  // a DIB keeps blue in the low byte, a colour value red
+        for (COLORREF& pixel : picture.pixels) // a DIB keeps blue in the low byte, a colour value red
             pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
         return picture;
     }
@@ -53,7 +56,7 @@ struct Picture {
 
 class DialogSession {
 public:
-    bool ended = false;  // the dialog's modal loop has returned
+    bool ended = false; // the dialog's modal loop has returned
 
     DialogSession()
     {
@@ -64,8 +67,8 @@ public:
             return (test_ = ConvertThreadToFiber(nullptr)) != nullptr;
         }();
         // Every session starts from the records a fresh process has.
-        Drill = DrillState{};
-        Ui = UiState{};
+        Drill = DrillState {};
+        Ui = UiState {};
         dialog_ = CreateFiber(0, RunDialog, this);
         WaitUntil([] { return Ui.Dialog && IsWindowVisible(Ui.Dialog); });
     }
@@ -113,7 +116,10 @@ public:
     void TabTo(int id) { SendMessageA(Ui.Dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
     // Waits until recall has begun, as the start button tells.
-    bool Recalling() { return WaitUntil([&] { return Text(Control(ID_START)) == "ОСТАНОВИТЬ"; }); }
+    bool Recalling()
+    {
+        return WaitUntil([&] { return Text(Control(ID_START)) == "ОСТАНОВИТЬ"; });
+    }
 
     HWND Control(int id) const { return GetDlgItem(Ui.Dialog, id); }
     static std::string Text(HWND window)
@@ -143,7 +149,8 @@ public:
     static HWND OpenBox()
     {
         for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
-            if (IsWindowVisible(box) && GetDlgItem(box, MessageText) && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
+            if (IsWindowVisible(box) && GetDlgItem(box, MessageText) &&
+                GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
                 return box;
         return nullptr;
     }
@@ -159,8 +166,9 @@ public:
         WaitUntil([&] { return !IsWindow(box); });
         return seen;
     }
+
 private:
-    static constexpr int MessageText = 0xFFFF;  // the text's id in a message box
+    static constexpr int MessageText = 0xFFFF; // the text's id in a message box
 
     // The dialog's fiber: the dialog's life, then back to the test for good.
     static void CALLBACK RunDialog(void* session)

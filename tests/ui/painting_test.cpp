@@ -10,7 +10,7 @@
 namespace {
 
 constexpr COLORREF LabelBlue = RGB(34, 119, 204), CountdownRed = RGB(232, 17, 0);
-constexpr RECT Strip = {142, 86, 270, 100};  // inside the etched frame of (140, 84)-(272, 102)
+constexpr RECT Strip = {142, 86, 270, 100}; // inside the etched frame of (140, 84)-(272, 102)
 
 // What the balloon shows, as the user would describe it: a black outline, here on the pointer's
 // upright edge, the body's sides and its bottom, round a white body with a value in blue, centred.
@@ -25,8 +25,9 @@ std::string Balloon(Picture* shown = nullptr)
         *shown = shot;
     const bool outlined = shot(10, 10) == 0 && shot(0, 29) == 0 && shot(49, 29) == 0 && shot(25, 39) == 0;
     return std::string(outlined && shot(5, 29) == RGB(255, 255, 255) ? "" : "not black on white, ") +
-           (IsRectEmpty(&value) ? "no blue value" : "blue value") +
-           (std::abs(value.left + value.right - 50) > 3 || std::abs(value.top + value.bottom - 58) > 4 ? " not centred" : "");
+        (IsRectEmpty(&value) ? "no blue value" : "blue value") +
+        (std::abs(value.left + value.right - 50) > 3 || std::abs(value.top + value.bottom - 58) > 4 ? " not centred"
+                                                                                                    : "");
 }
 
 class Painting : public testing::Test {
@@ -49,16 +50,23 @@ protected:
         shot = DialogSession::Shot(Ui.Dialog);
         const auto drawn = [&](int x, int y, COLORREF pixel) { return !IsTexture(x, y, pixel); };
         const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), white = GetSysColor(COLOR_BTNHIGHLIGHT);
-        const bool etched = std::vector{shot(206, 84), shot(206, 85), shot(140, 93), shot(141, 93), shot(206, 100), shot(206, 101), shot(270, 93),
-                                        shot(271, 93)} == std::vector{shadow, white, shadow, white, shadow, white, shadow, white};
-        const RECT icon = Place(ID_TIMER_ICON), red = shot.Where({0, 0, shot.width, shot.height}, CountdownRed), figure = shot.Around(icon, drawn);
-        const bool centredInIcon = red.left >= icon.left && red.right <= icon.right && red.top >= icon.top && red.bottom <= icon.bottom &&
-            std::abs(figure.left + figure.right - icon.left - icon.right) <= 1 && std::abs(figure.top + figure.bottom - icon.top - icon.bottom) <= 1;
-        return "strip " + std::to_string(shot.Around(Strip, drawn).right - Strip.left) + (etched ? " in its etched frame" : " unframed") +
-               (IsRectEmpty(&red) ? "" : centredInIcon ? ", a red figure centred on the icon's place" : ", red astray");
+        const bool etched = std::vector {shot(206, 84),  shot(206, 85),  shot(140, 93), shot(141, 93),
+                                         shot(206, 100), shot(206, 101), shot(270, 93), shot(271, 93)} ==
+            std::vector {shadow, white, shadow, white, shadow, white, shadow, white};
+        const RECT icon = Place(ID_TIMER_ICON), red = shot.Where({0, 0, shot.width, shot.height}, CountdownRed),
+                   figure = shot.Around(icon, drawn);
+        const bool centredInIcon = red.left >= icon.left && red.right <= icon.right && red.top >= icon.top &&
+            red.bottom <= icon.bottom && std::abs(figure.left + figure.right - icon.left - icon.right) <= 1 &&
+            std::abs(figure.top + figure.bottom - icon.top - icon.bottom) <= 1;
+        return "strip " + std::to_string(shot.Around(Strip, drawn).right - Strip.left) +
+            (etched ? " in its etched frame" : " unframed") +
+            (IsRectEmpty(&red)   ? ""
+                 : centredInIcon ? ", a red figure centred on the icon's place"
+                                 : ", red astray");
     }
 
-    const Picture texture = Picture::Of(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND)), 128, 128);
+    const Picture texture =
+        Picture::Of(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND)), 128, 128);
     Picture shot;
     DialogSession session;
 };
@@ -75,21 +83,30 @@ TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThemUntilClosedUnderT
     // Blue labels and radio captions right on the texture: beside a radio's circle every pixel is
     // the texture or a shade of the blue text, none the grey or white of a box behind it.
     for (int id : {ID_COUNT_LABEL, ID_TIME_LABEL, ID_RANGE_DIGITS, ID_RANGE_NUMBERS}) {
-        const RECT place = Place(id), text = shot.Where(place, LabelBlue), boxed = shot.Around({place.left + 16, place.top, place.right, place.bottom},
-            [&](int x, int y, COLORREF pixel) { return !IsTexture(x, y, pixel) && GetBValue(pixel) <= GetRValue(pixel); });
-        EXPECT_EQ(std::string(text.right - text.left > 10 ? "blue text" : "no blue text") + (IsRectEmpty(&boxed) ? "" : " on a box"), "blue text") << id;
+        const RECT place = Place(id), text = shot.Where(place, LabelBlue),
+                   boxed = shot.Around({place.left + 16, place.top, place.right, place.bottom},
+                                       [&](int x, int y, COLORREF pixel) {
+                                           return !IsTexture(x, y, pixel) && GetBValue(pixel) <= GetRValue(pixel);
+                                       });
+        EXPECT_EQ(std::string(text.right - text.left > 10 ? "blue text" : "no blue text") +
+                      (IsRectEmpty(&boxed) ? "" : " on a box"),
+                  "blue text")
+            << id;
     }
     // The icon's rounded tile leaves the corners of its place to the texture.
     const RECT icon = Place(ID_TIMER_ICON);
-    for (const POINT corner : {POINT{icon.left, icon.top}, {icon.right - 1, icon.top}, {icon.left, icon.bottom - 1}, {icon.right - 1, icon.bottom - 1}})
+    for (const POINT corner : {POINT {icon.left, icon.top},
+                               {icon.right - 1, icon.top},
+                               {icon.left, icon.bottom - 1},
+                               {icon.right - 1, icon.bottom - 1}})
         EXPECT_TRUE(IsTexture(corner.x, corner.y, shot(corner.x, corner.y))) << corner.x << "," << corner.y;
     // What the dialog draws there itself, seen as it repaints that place without the icon: no countdown.
     RedrawWindow(Ui.Dialog, &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
     EXPECT_EQ(Drawn(), "strip 128 in its etched frame");
 
-    Drill.RngState = 1;  // the first tick count: the numbers 34, 29, 63
+    Drill.RngState = 1; // the first tick count: the numbers 34, 29, 63
     session.TabTo(ID_TIME);
-    session.Type("2\x1b\r");  // Esc does nothing; Enter starts, with the time still being typed
+    session.Type("2\x1b\r"); // Esc does nothing; Enter starts, with the time still being typed
     const DWORD started = GetTickCount();
     // Each second its own figure, where the icon was; the strip stays full.
     Picture figures[2];
@@ -100,7 +117,7 @@ TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThemUntilClosedUnderT
     }
     EXPECT_NE(figures[0].pixels, figures[1].pixels);
     ASSERT_TRUE(session.Recalling());
-    EXPECT_GE(GetTickCount() - started, 1950u);  // the series was shown for its two seconds
+    EXPECT_GE(GetTickCount() - started, 1950u); // the series was shown for its two seconds
     EXPECT_EQ(Drawn(), "strip 0 in its etched frame");
     // "?" shows a balloon pointing 31 pixels into the answer field and 6 above its bottom; the
     // field keeps the focus. Beside the pointer, within its rectangle, the mouse goes through.
@@ -115,11 +132,11 @@ TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThemUntilClosedUnderT
     EXPECT_NE(WindowFromPoint({balloon.left + 45, balloon.top + 5}), Ui.Balloon);
     // Each value taken fills its share of the strip, to the nearest pixel, and hides the balloon,
     // and so do the answer field losing the focus and a click on the balloon.
-    session.Type("a34");  // the letter is refused
+    session.Type("a34"); // the letter is refused
     EXPECT_EQ(Balloon() + ", " + Drawn(), "hidden, strip 43 in its etched frame");
     session.Click(ID_HINT);
     EXPECT_EQ(Balloon(&second), "blue value");
-    EXPECT_NE(first.pixels, second.pixels);  // the next value, not the last
+    EXPECT_NE(first.pixels, second.pixels); // the next value, not the last
     session.TabTo(ID_EXIT);
     EXPECT_EQ(Balloon(), "hidden");
     session.TabTo(ID_ANSWER);
@@ -129,7 +146,7 @@ TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThemUntilClosedUnderT
     session.Type("29");
     EXPECT_EQ(Balloon() + ", " + Drawn(), "hidden, strip 85 in its etched frame");
     session.Type("63");
-    EXPECT_EQ(Drawn(), "strip 128 in its etched frame");  // while the success box is up
+    EXPECT_EQ(Drawn(), "strip 128 in its etched frame"); // while the success box is up
     // Closed from outside under the box, twice, as an impatient program would, the dialog keeps its
     // objects, the series field's font among them, which the drill uses once the box is closed;
     // only then does it end and release them.
@@ -146,7 +163,7 @@ TEST_F(Painting, TheThemeAndADrillWithHintsAsTheScreenShowsThemUntilClosedUnderT
 // field's own font, Verdana of 14 pixels, takes a smaller one; one that fits has it again.
 TEST_F(Painting, EveryValueOfALongSeriesReadsAsItselfAndShows)
 {
-    const auto series = [](int length, std::vector<int> values) {  // the values taken in turn
+    const auto series = [](int length, std::vector<int> values) { // the values taken in turn
         std::string text = std::to_string(values[0]);
         for (int i = 1; i < length; ++i)
             text += "," + std::to_string(values[i % values.size()]);
@@ -154,8 +171,13 @@ TEST_F(Painting, EveryValueOfALongSeriesReadsAsItselfAndShows)
     };
     const std::vector<int> numbers = {31, 70, 50, 9, 90, 59, 24, 7, 64, 9, 92, 0, 18, 5, 77, 41, 3, 86};
     // The recall text ends with a comma.
-    const struct { std::string text; bool ownFont; } cases[] = {{series(99, numbers), false}, {series(99, {3, 8, 1, 0, 6, 2, 9}), false},
-                                                                {series(99, {99}), false}, {series(40, numbers) + ",", true}};
+    const struct {
+        std::string text;
+        bool ownFont;
+    } cases[] = {{series(99, numbers), false},
+                 {series(99, {3, 8, 1, 0, 6, 2, 9}), false},
+                 {series(99, {99}), false},
+                 {series(40, numbers) + ",", true}};
     for (const auto& [text, ownFont] : cases) {
         ShowSequence(text.c_str());
         EXPECT_EQ(DialogSession::Text(Ui.Sequence), text);
@@ -165,7 +187,9 @@ TEST_F(Painting, EveryValueOfALongSeriesReadsAsItselfAndShows)
         for (int line = 1; line < lines; ++line)
             EXPECT_EQ(text[SendMessageA(Ui.Sequence, EM_LINEINDEX, line, 0) - 1], ',') << text << " line " << line;
         // The last line lies wholly inside the field.
-        const auto top = [&](LRESULT character) { return HIWORD(SendMessageA(Ui.Sequence, EM_POSFROMCHAR, character, 0)); };
+        const auto top = [&](LRESULT character) {
+            return HIWORD(SendMessageA(Ui.Sequence, EM_POSFROMCHAR, character, 0));
+        };
         const int lineHeight = top(SendMessageA(Ui.Sequence, EM_LINEINDEX, 1, 0)) - top(0);
         RECT client;
         GetClientRect(Ui.Sequence, &client);

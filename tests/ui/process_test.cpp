@@ -23,19 +23,22 @@ bool Eventually(const std::function<bool()>& condition)
 
 TEST(Process, ShowsItsBalloonAndClosedFromOutsideUnderTheAboutBoxEndsWithCodeZero)
 {
-    char path[MAX_PATH] = "";  // build\win32\tests\ui_tests.exe -> build\win32\tallyra.exe
+    char path[MAX_PATH] = ""; // build\win32\tests\ui_tests.exe -> build\win32\tallyra.exe
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string program = '"' + std::string(path).substr(0, std::string(path).rfind('\\')) + "\\..\\tallyra.exe\"";
-    STARTUPINFOA startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, program.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    STARTUPINFOA startup {sizeof startup};
+    PROCESS_INFORMATION process {};
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, program.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     HWND window = nullptr;
     EXPECT_TRUE(Eventually([&] { return IsWindowVisible(window = FindWindowA("#32770", "Tallyra от Vestrin")); }));
     // A series shown for one second, and "?" clicked until it shows the balloon: once recall has begun.
     SetDlgItemTextA(window, ID_TIME, "1");
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_TIME, EN_KILLFOCUS), 0);
     PostMessageA(window, WM_COMMAND, ID_START, 0);
-    EXPECT_TRUE(Eventually([&] { return PostMessageA(window, WM_COMMAND, ID_HINT, 0) && IsWindowVisible(FindWindowA(nullptr, "WHelp")); }));
+    EXPECT_TRUE(Eventually([&] {
+        return PostMessageA(window, WM_COMMAND, ID_HINT, 0) && IsWindowVisible(FindWindowA(nullptr, "WHelp"));
+    }));
     PostMessageA(window, WM_COMMAND, ID_ABOUT, 0);
     EXPECT_TRUE(Eventually([] { return IsWindowVisible(FindWindowA("#32770", "About Tallyra")); }));
     PostMessageA(window, WM_CLOSE, 0, 0);
