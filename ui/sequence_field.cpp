@@ -26,6 +26,16 @@ int CALLBACK BreakAfterComma(Char* text, int index, int length, int action)
     return 0;
 }
 
+// A field of several lines in a dialog closes the dialog on Esc. Clicked into, this one would end
+// the program on a key that does nothing anywhere else in the window.
+LRESULT CALLBACK IgnoreEscape(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_KEYDOWN && wParam == VK_ESCAPE)
+        return 0;
+    const auto kept = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(field, GWLP_USERDATA));
+    return CallWindowProcA(kept, field, message, wParam, lParam);
+}
+
 void SetFont(HFONT font)
 {
     SendMessageA(Ui.Sequence, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -40,6 +50,8 @@ void CreateSequenceField(HWND dialog)
     const auto breaks = IsWindowUnicode(Ui.Sequence) ? reinterpret_cast<LPARAM>(BreakAfterComma<WCHAR>)
                                                      : reinterpret_cast<LPARAM>(BreakAfterComma<char>);
     SendMessageA(Ui.Sequence, EM_SETWORDBREAKPROC, 0, breaks);
+    const LONG_PTR kept = SetWindowLongPtrA(Ui.Sequence, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IgnoreEscape));
+    SetWindowLongPtrA(Ui.Sequence, GWLP_USERDATA, kept);
     SetFont(Ui.SequenceFont);
 }
 
