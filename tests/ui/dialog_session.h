@@ -20,40 +20,6 @@
 #include <string_view>
 #include <vector>
 
-// The pixels of a picture, top row first: a bitmap, or a client area as the screen shows it.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-
-    COLORREF operator()(int x, int y) const { return pixels[y * width + x]; }
-    // The smallest rectangle around the pixels of the area that pass the test: empty if none does.
-    RECT Around(const RECT& area, const std::function<bool(int x, int y, COLORREF pixel)>& test) const
-    {
-        RECT around = {area.right, area.bottom, area.left, area.top};
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (test(x, y, (*this)(x, y)))
-                    around = {std::min<LONG>(around.left, x), std::min<LONG>(around.top, y),
-                              std::max<LONG>(around.right, x + 1), std::max<LONG>(around.bottom, y + 1)};
-        return around;
-    }
-    RECT Where(const RECT& area, COLORREF colour) const
-    {
-        return Around(area, [=](int, int, COLORREF pixel) { return pixel == colour; });
-    }
-    static Picture Of(HBITMAP bitmap, int width, int height)
-    {
-        Picture picture {width, height, std::vector<COLORREF>(width * height)};
-        BITMAPINFO topRowFirst {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
-        const HDC screen = GetDC(nullptr);
-        GetDIBits(screen, bitmap, 0, height, picture.pixels.data(), &topRowFirst, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
-        for (COLORREF& pixel : picture.pixels) // a DIB keeps blue in the low byte, a colour value red
-            pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
-        return picture;
-    }
-};
-
 class DialogSession {
 public:
     bool ended = false; // the dialog's modal loop has returned
@@ -101,20 +67,31 @@ public:
     }
     // Keys pressed one after another, each going to whatever holds the focus at that moment,
     // through the message loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
-    // '\r' Enter and '\x1b' Esc.
+    // '\v' Shift+Tab, '\r' Enter and '\x1b' Esc.
     void Type(std::string_view keys)
     {
         for (char key : keys) {
             const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+            const bool shifted = key == '\v';
             // Tab, Enter, Esc and Backspace are their own characters, and so are digits and capitals.
-            PostMessageA(target, WM_KEYDOWN, std::toupper(key), 1);
-            PostMessageA(target, WM_KEYUP, std::toupper(key), 0xC0000001);
+            const WPARAM code = shifted ? VK_TAB : std::toupper(key);
+            HoldShift(shifted);
+            PostMessageA(target, WM_KEYDOWN, code, 1);
+            PostMessageA(target, WM_KEYUP, code, 0xC0000001);
             Settle();
+            HoldShift(false);
         }
     }
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
     void TabTo(int id) { SendMessageA(Ui.Dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    // Waits for a shown window of this class and title (any, if null), and returns it.
+    HWND Window(const char* windowClass, const char* title)
+    {
+        HWND window = nullptr;
+        WaitUntil([&] { return IsWindowVisible(window = FindWindowA(windowClass, title)); });
+        return window;
+    }
     // Waits until recall has begun, as the start button tells.
     bool Recalling()
     {
@@ -128,23 +105,6 @@ public:
         GetWindowTextA(window, text, sizeof text);
         return text;
     }
-    // A window's client area as the screen shows it, once the paints pending are done.
-    static Picture Shot(HWND window)
-    {
-        UpdateWindow(window);
-        RECT client;
-        GetClientRect(window, &client);
-        const HDC dc = GetDC(window), copy = CreateCompatibleDC(dc);
-        const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        SelectObject(copy, bitmap);
-        BitBlt(copy, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-        DeleteDC(copy);
-        ReleaseDC(window, dc);
-        const Picture shot = Picture::Of(bitmap, client.right, client.bottom);
-        DeleteObject(bitmap);
-        return shot;
-    }
-
     // A message box of this thread that shows now, or null.
     static HWND OpenBox()
     {
@@ -154,20 +114,30 @@ public:
                 return box;
         return nullptr;
     }
-    // Closes the message box that opens with OK, and tells what the user saw:
-    // "caption|text|the sequence field behind it"; empty if none opens.
+    // Closes the message box that opens with OK, and tells what the user saw: "caption|text|the
+    // sequence field behind it", and whether that window could still be used; empty if none opens.
     std::string CloseBox()
     {
         HWND box = nullptr;
         if (!WaitUntil([&] { return (box = OpenBox()) != nullptr; }))
             return "";
-        const std::string seen = Text(box) + "|" + Text(GetDlgItem(box, MessageText)) + "|" + Text(Ui.Sequence);
+        const std::string usable = IsWindowEnabled(Ui.Dialog) ? ", the window behind it in use" : "";
+        const std::string seen =
+            Text(box) + "|" + Text(GetDlgItem(box, MessageText)) + "|" + Text(Ui.Sequence) + usable;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         WaitUntil([&] { return !IsWindow(box); });
         return seen;
     }
 
 private:
+    static void HoldShift(bool held)
+    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = held ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+
     static constexpr int MessageText = 0xFFFF; // the text's id in a message box
 
     // The dialog's fiber: the dialog's life, then back to the test for good.

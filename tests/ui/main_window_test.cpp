@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 namespace {
 
@@ -19,10 +20,12 @@ TEST(MainWindow, CountAndTimeTakeTwoTypedDigitsWhenLeft)
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(session.Control(ID_COUNT), WM_GETFONT, 0, 0)));
     GetTextMetricsA(dc, &font);
     ReleaseDC(session.Control(ID_COUNT), dc);
-    ASSERT_EQ((font.tmPitchAndFamily & TMPF_TRUETYPE) != 0,
-              GetEnvironmentVariableA("WINE_SESSION_DIALOG_FACE", nullptr, 0) > 0);
+    const bool trueTypeFace = (font.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
+    const bool trueTypeAsked = GetEnvironmentVariableA("WINE_SESSION_DIALOG_FACE", nullptr, 0) > 0;
+    ASSERT_EQ(trueTypeFace, trueTypeAsked);
     const struct {
-        const char *keys, *shown;
+        const char* keys;
+        const char* shown;
         int value;
     } cases[] = {{"12", "12", 12},  {"99", "99", 99}, {"05", "05", 5},
                  {"123", "12", 12}, {"4a", "4", 4},   {"\b", "1", 1}};
@@ -65,16 +68,21 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
     Drill.RngState = 1; // the first tick count: the numbers 34, 29, 63
     session.TabTo(ID_TIME);
     session.Type("1\r");
+    // A right click on the dialog's background opens the menu under the mouse.
+    POINT click = {10, 10};
+    ClientToScreen(Ui.Dialog, &click);
+    SetCursorPos(click.x, click.y);
     PostMessageA(Ui.Dialog, WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
-    HWND menu = nullptr, box = nullptr;
-    ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }));
+    const HWND menu = session.Window("#32768", nullptr);
+    RECT menuPlace;
+    GetWindowRect(menu, &menuPlace);
+    EXPECT_EQ(std::pair(menuPlace.left, menuPlace.top), std::pair(click.x, click.y));
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
-    ASSERT_TRUE(session.WaitUntil([&] { return IsWindowVisible(box = FindWindowA("#32770", "About Tallyra")); }));
+    const HWND box = session.Window("#32770", "About Tallyra");
     EXPECT_FALSE(IsWindowEnabled(Ui.Dialog)); // the box is modal to the main window
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0); // from outside, while the box is open: nothing
     const HWND tooltip = Ui.Tooltip;
-    const Picture shot = DialogSession::Shot(box);
     const std::pair<int, std::string> links[] = {{ID_LINK_SITE, "http://www.brelmo.ru/"},
                                                  {ID_LINK_PAYMENT, "http://www.webmoney.ru/"},
                                                  {ID_LINK_MAIL, "mailto:support@brelmo.ru"}};
@@ -82,9 +90,6 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
         RECT place;
         GetWindowRect(GetDlgItem(box, id), &place);
         const POINT middle = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
-        const RECT blue = shot.Where(place, RGB(0, 0, 255));
-        EXPECT_GT(blue.right - blue.left, 10) << target;
         // The mouse coming to rest on a link (a move beside it, then onto it) brings the hand and
         // the target in a tooltip; a click opens it.
         char tip[64] = "";
@@ -92,11 +97,11 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
         SetCursorPos(middle.x - 2, middle.y);
         session.Settle();
         SetCursorPos(middle.x, middle.y);
-        EXPECT_TRUE(session.WaitUntil([&] {
-            return IsWindowVisible(tooltip) &&
-                SendMessageA(tooltip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) && tip == target;
-        })) << tip
-            << " for " << target;
+        const auto tooltipShowsTarget = [&] {
+            const bool current = SendMessageA(tooltip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            return IsWindowVisible(tooltip) && current && tip == target;
+        };
+        EXPECT_TRUE(session.WaitUntil(tooltipShowsTarget)) << tip << " for " << target;
         CURSORINFO cursor {sizeof cursor};
         GetCursorInfo(&cursor);
         EXPECT_EQ(cursor.hCursor, LoadCursorA(nullptr, IDC_HAND)) << target;
@@ -114,11 +119,97 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
     EXPECT_FALSE(IsWindow(tooltip));
     EXPECT_EQ(GetFocus(), session.Control(ID_ANSWER));
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0); // once closed, the box opens again
-    EXPECT_TRUE(session.WaitUntil([&] { return IsWindowVisible(FindWindowA("#32770", "About Tallyra")); }));
+    EXPECT_NE(session.Window("#32770", "About Tallyra"), nullptr);
     session.Type("\r\r"); // closes it, then gives up: ОСТАНОВИТЬ is the default button
     EXPECT_EQ(session.CloseBox(), "Вы не запомнили следующий ряд:|34,29,63|");
     session.Click(ID_EXIT);
     EXPECT_TRUE(session.WaitUntil([&] { return session.ended; }));
+}
+
+// The control that has the focus, by the name the user knows it by: a button by its caption.
+std::string Focused()
+{
+    const std::map<int, std::string> fields = {
+        {0, "nothing"}, {ID_COUNT, "Кол."}, {ID_TIME, "Врем."}, {ID_ANSWER, "the answer"}, {ID_SEQUENCE, "the series"}};
+    const HWND focus = GetFocus();
+    const auto field = fields.find(focus ? GetDlgCtrlID(focus) : 0);
+    return field != fields.end() ? field->second : DialogSession::Text(focus);
+}
+
+// Where the focus goes at each press of the key, from where it is.
+std::string Path(DialogSession& session, char key, int presses)
+{
+    std::string path = Focused();
+    for (int press = 0; press < presses; ++press) {
+        session.Type(std::string(1, key));
+        path += " > " + Focused();
+    }
+    return path;
+}
+
+// Where the focus is once the user has worked in another window and comes back.
+std::string FocusedOnReturn(DialogSession& session)
+{
+    const HWND other = CreateWindowExA(0, "edit", "", WS_POPUP | WS_VISIBLE, 0, 0, 60, 20, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(other);
+    session.Settle();
+    const bool otherHasTheFocus = GetFocus() == other;
+    SetForegroundWindow(Ui.Dialog);
+    session.Settle();
+    DestroyWindow(other);
+    return (otherHasTheFocus ? "" : "(the focus taken from the other window) ") + Focused();
+}
+
+// In each phase: where Tab and Shift+Tab lead from each control, where the focus is when the
+// window is activated again, and what Enter and Esc do.
+TEST(MainWindow, TheKeyboardInEachPhase)
+{
+    DialogSession session;
+    Drill.RngState = 1; // the first tick count: the numbers 34, 29, 63
+    EXPECT_EQ(Path(session, '\t', 5), "СТАРТ > ВЫХОД > Кол. > Врем. > 0..99 > СТАРТ");
+    EXPECT_EQ(Path(session, '\v', 5), "СТАРТ > 0..99 > Врем. > Кол. > ВЫХОД > СТАРТ");
+    session.Type("\t\t\x1b"); // Esc does nothing
+    EXPECT_EQ(FocusedOnReturn(session), "Кол.");
+    EXPECT_EQ(Drill.Phase, DrillPhase::Idle);
+
+    // While the series is shown nothing has the focus. A click into the series field gives it the
+    // focus, but what is typed there changes nothing.
+    session.TabTo(ID_START);
+    session.Type("\r");
+    EXPECT_EQ(Path(session, '\t', 2), "nothing > ВЫХОД > ВЫХОД");
+    SendMessageA(Ui.Sequence, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(Ui.Sequence, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    session.Type("5\b\x1b\r");
+    EXPECT_EQ(Focused() + ": " + DialogSession::Text(Ui.Sequence), "the series: 34,29,63");
+    EXPECT_EQ(FocusedOnReturn(session), "the series");
+
+    // During recall the answer field has the focus, also whenever the window is activated again.
+    ASSERT_TRUE(session.Recalling());
+    EXPECT_EQ(Path(session, '\t', 4), "the answer > ? > ВЫХОД > ОСТАНОВИТЬ > the answer");
+    EXPECT_EQ(Path(session, '\v', 4), "the answer > ОСТАНОВИТЬ > ВЫХОД > ? > the answer");
+    session.Type("\t\x1b"); // Esc does nothing
+    EXPECT_EQ(FocusedOnReturn(session), "the answer");
+    // Enter gives up; Enter closes the box, and the focus is on СТАРТ again.
+    session.Type("3\r");
+    EXPECT_EQ(Focused(), "ОК"); // the box's button, in Russian
+    session.Type("\r");
+    EXPECT_EQ(Focused() + " " + std::to_string(static_cast<int>(Drill.Phase)), "СТАРТ 0");
+}
+
+// Each start of the program draws a series of its own.
+TEST(MainWindow, TwoStartsDrawTwoSeries)
+{
+    std::string series[2];
+    for (std::string& drawn : series) {
+        // The second start comes at a later tick count than the first.
+        for (const DWORD before = GetTickCount(); GetTickCount() == before;)
+            Sleep(1);
+        DialogSession session;
+        session.Type("\r");
+        drawn = DialogSession::Text(Ui.Sequence);
+    }
+    EXPECT_NE(series[0], series[1]);
 }
 
 } // namespace

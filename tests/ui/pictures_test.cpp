@@ -1,0 +1,113 @@
+// One drill through every window of the program: pictures of each window for tests/ui/pictures.sh
+// to compare with the ones a person has reviewed, and what the windows do beside what a picture shows.
+#include "pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr DWORD CountdownRed = 0xE81100; // RGB(232, 17, 0), as a bitmap holds it
+// Where the user right-clicks the dialog's background: above the series field's left end.
+constexpr POINT RightClickPoint = {10, 5};
+
+bool BalloonShown()
+{
+    return IsWindowVisible(Ui.Balloon);
+}
+
+TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
+{
+    DialogSession session;
+    // "?" clicked by another program while idle shows nothing.
+    PostMessageA(Ui.Dialog, WM_COMMAND, ID_HINT, 0);
+    session.Settle();
+    EXPECT_FALSE(BalloonShown());
+    TakePicture(session, "main-window", {Ui.Dialog});
+    // Where the icon stands the dialog itself draws no countdown, as it shows when that place is
+    // drawn anew without the icon.
+    RECT icon;
+    GetWindowRect(session.Control(ID_TIMER_ICON), &icon);
+    MapWindowPoints(nullptr, Ui.Dialog, reinterpret_cast<POINT*>(&icon), 2);
+    RedrawWindow(Ui.Dialog, &icon, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    MapWindowPoints(Ui.Dialog, nullptr, reinterpret_cast<POINT*>(&icon), 2);
+    EXPECT_EQ(std::ranges::count(Picture(icon).pixels, CountdownRed), 0);
+
+    POINT click = RightClickPoint;
+    ClientToScreen(Ui.Dialog, &click);
+    SetCursorPos(click.x, click.y);
+    PostMessageA(Ui.Dialog, WM_RBUTTONDOWN, 0, MAKELPARAM(RightClickPoint.x, RightClickPoint.y));
+    const HWND menu = session.Window("#32768", nullptr);
+    TakePicture(session, "right-click-menu", {Ui.Dialog, menu});
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
+    SetCursorPos(0, 0); // away from the links and their tooltips
+    TakePicture(session, "about-box", {Ui.Dialog, session.Window("#32770", "About Tallyra")});
+    session.Type("\r");
+
+    // A series of three shown for two seconds, at its last second, also as it is drawn anew when
+    // another window has passed over it.
+    Drill.RngState = 1; // the first tick count: the numbers 34, 29, 63
+    session.TabTo(ID_TIME);
+    session.Type("2\r"); // Enter starts, with the time still being typed
+    const DWORD started = GetTickCount();
+    ASSERT_TRUE(session.WaitUntil([] { return Drill.Countdown == 1; }));
+    TakePicture(session, "series-shown", {Ui.Dialog});
+    RedrawWindow(Ui.Dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    TakePicture(session, "series-shown-drawn-anew", {Ui.Dialog});
+    ASSERT_TRUE(session.Recalling());
+    EXPECT_GE(GetTickCount() - started, 1950u); // the series was shown for its two seconds
+
+    // "?" shows the balloon; the answer field keeps the focus. Beside the pointer, within the
+    // balloon's rectangle, the mouse goes through. The balloon goes with the window when it is
+    // minimised, and hides when the answer field loses the focus and when it is clicked.
+    session.Click(ID_HINT);
+    EXPECT_EQ(GetFocus(), session.Control(ID_ANSWER));
+    RECT balloon;
+    GetWindowRect(Ui.Balloon, &balloon);
+    EXPECT_NE(WindowFromPoint({balloon.left + 45, balloon.top + 5}), Ui.Balloon);
+    SendMessageA(Ui.Dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(BalloonShown());
+    SendMessageA(Ui.Dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
+    session.Type("34"); // taken: the balloon hides, the next value shows when "?" is clicked again
+    session.Click(ID_HINT);
+    session.Type("2");
+    TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
+    session.TabTo(ID_EXIT);
+    EXPECT_FALSE(BalloonShown());
+    session.TabTo(ID_ANSWER);
+    session.Click(ID_HINT);
+    SendMessageA(Ui.Balloon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 30));
+    EXPECT_FALSE(BalloonShown());
+    session.Type("\r");
+    TakePicture(session, "give-up", {Ui.Dialog, session.Window("#32770", "Вы не запомнили следующий ряд:")});
+    session.Type("\r");
+
+    // A series of 99 shown for a second, then given up.
+    session.TabTo(ID_COUNT);
+    session.Type("99\t1\r");
+    TakePicture(session, "long-series-shown", {Ui.Dialog});
+    ASSERT_TRUE(session.Recalling());
+    session.Type("\r");
+    session.CloseBox();
+
+    // A series of one, recalled. Closed from outside under the praise, twice, as an impatient
+    // program would, the dialog keeps its objects, the series field's font among them, which the
+    // drill uses once the box is closed; only then does it end and release them.
+    Drill.RngState = 1;
+    session.TabTo(ID_COUNT);
+    session.Type("1\r");
+    ASSERT_TRUE(session.Recalling());
+    session.Type("34");
+    TakePicture(session, "praise", {Ui.Dialog, session.Window("#32770", "Браво!")});
+    PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);
+    PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);
+    session.Settle();
+    EXPECT_EQ(GetObjectType(Ui.SequenceFont), static_cast<DWORD>(OBJ_FONT));
+    EXPECT_EQ(session.CloseBox(), "Браво!|Вы запомнили все цифры!|34");
+    EXPECT_TRUE(session.WaitUntil([&] { return session.ended; }));
+    EXPECT_EQ(GetObjectType(Ui.SequenceFont), 0u);
+}
+
+} // namespace
