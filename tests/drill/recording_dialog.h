@@ -26,7 +26,8 @@ public:
     // What reaches the dialog while a box is open, as its loop dispatches messages.
     std::function<void()> whileBoxOpen;
     int focused = ID_START; // 0: no control
-    bool timerRunning = false, hintShown = false;
+    bool timerRunning = false;
+    bool hintShown = false;
     std::uint32_t ticks = 1;
 
     void Enable(int control, bool enabled) override

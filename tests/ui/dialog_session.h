@@ -42,8 +42,8 @@ public:
     {
         // Closes a message box that is still open, then the dialog, which closes an About box itself.
         for (int i = 0; i < 400 && !ended; ++i) {
-            const HWND box = OpenBox();
-            PostMessageA(box ? box : Ui.Dialog, box ? WM_COMMAND : WM_CLOSE, IDOK, 0);
+            PostMessageA(GetActiveWindow(), WM_COMMAND, IDOK, 0);
+            PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);
             Settle();
         }
         DeleteFiber(dialog_);
@@ -105,29 +105,6 @@ public:
         GetWindowTextA(window, text, sizeof text);
         return text;
     }
-    // A message box of this thread that shows now, or null.
-    static HWND OpenBox()
-    {
-        for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
-            if (IsWindowVisible(box) && GetDlgItem(box, MessageText) &&
-                GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
-                return box;
-        return nullptr;
-    }
-    // Closes the message box that opens with OK, and tells what the user saw: "caption|text|the
-    // sequence field behind it", and whether that window could still be used; empty if none opens.
-    std::string CloseBox()
-    {
-        HWND box = nullptr;
-        if (!WaitUntil([&] { return (box = OpenBox()) != nullptr; }))
-            return "";
-        const std::string usable = IsWindowEnabled(Ui.Dialog) ? ", the window behind it in use" : "";
-        const std::string seen =
-            Text(box) + "|" + Text(GetDlgItem(box, MessageText)) + "|" + Text(Ui.Sequence) + usable;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        WaitUntil([&] { return !IsWindow(box); });
-        return seen;
-    }
 
 private:
     static void HoldShift(bool held)
@@ -137,8 +114,6 @@ private:
         keys[VK_SHIFT] = held ? 0x80 : 0;
         SetKeyboardState(keys);
     }
-
-    static constexpr int MessageText = 0xFFFF; // the text's id in a message box
 
     // The dialog's fiber: the dialog's life, then back to the test for good.
     static void CALLBACK RunDialog(void* session)

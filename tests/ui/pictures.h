@@ -8,46 +8,30 @@
 #include <fstream>
 #include <initializer_list>
 
-// A part of the screen as it shows now, whatever windows and frames are there: its pixels, top
+// The pixels of a part of the screen as it shows now, whatever windows and frames are there: top
 // row first, each 0xRRGGBB as a bitmap of 32 bits holds it.
-struct Picture {
-    LONG width;
-    LONG height;
-    std::vector<DWORD> pixels;
+inline std::vector<DWORD> ScreenPixels(const RECT& area)
+{
+    const LONG width = area.right - area.left;
+    const LONG height = area.bottom - area.top;
+    std::vector<DWORD> pixels(width * height);
+    const HDC screen = GetDC(nullptr);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    DeleteDC(copy);
+    BITMAPINFO topRowFirst {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
+    GetDIBits(screen, bitmap, 0, height, pixels.data(), &topRowFirst, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    for (DWORD& pixel : pixels) // the top byte is no colour of the screen's
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
 
-    explicit Picture(const RECT& area)
-        : width(area.right - area.left)
-        , height(area.bottom - area.top)
-        , pixels(width * height)
-    {
-        const HDC screen = GetDC(nullptr);
-        const HDC copy = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        SelectObject(copy, bitmap);
-        BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-        DeleteDC(copy);
-        BITMAPINFO topRowFirst {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
-        GetDIBits(screen, bitmap, 0, height, pixels.data(), &topRowFirst, DIB_RGB_COLORS);
-        for (DWORD& pixel : pixels) // the top byte is no colour of the screen's
-            pixel &= 0xFFFFFF;
-        ReleaseDC(nullptr, screen);
-        DeleteObject(bitmap);
-    }
-    void Save(const std::string& path) const
-    {
-        const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-        const DWORD bytes = pixels.size() * sizeof(DWORD);
-        const BITMAPFILEHEADER file {0x4D42, headers + bytes, 0, 0, headers};
-        const BITMAPINFOHEADER info {sizeof info, width, -height, 1, 32};
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&info), sizeof info);
-        out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
-    }
-};
-
-// Once the dialog has done all it was asked, the part of the screen that the windows cover, for
-// the picture of that name. The caret blinks, so it is left out.
+// Once the dialog has done all it was asked, the part of the screen that the windows cover, as
+// the bitmap file of the picture of that name. The caret blinks, so it is left out.
 inline void TakePicture(DialogSession& session, const std::string& name, std::initializer_list<HWND> windows)
 {
     HideCaret(nullptr);
@@ -58,8 +42,15 @@ inline void TakePicture(DialogSession& session, const std::string& name, std::in
         GetWindowRect(window, &place);
         UnionRect(&area, &area, &place);
     }
-    Picture(area).Save(TALLYRA_PICTURES "/" + name + ".bmp");
+    const std::vector<DWORD> pixels = ScreenPixels(area);
     ShowCaret(nullptr);
+    const BITMAPINFOHEADER topRowFirst {sizeof topRowFirst, area.right - area.left, area.top - area.bottom, 1, 32};
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof topRowFirst;
+    const BITMAPFILEHEADER file {0x4D42, static_cast<DWORD>(headers + pixels.size() * 4), 0, 0, headers};
+    std::ofstream out(TALLYRA_PICTURES "/" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&topRowFirst), sizeof topRowFirst);
+    out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4);
 }
 
 #endif
