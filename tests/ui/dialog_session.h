@@ -36,7 +36,7 @@ public:
         Drill = DrillState {};
         Ui = UiState {};
         dialog_ = CreateFiber(0, RunDialog, this);
-        WaitUntil([] { return Ui.Dialog && IsWindowVisible(Ui.Dialog); });
+        WaitUntil([] { return IsWindowVisible(Ui.Dialog); });
     }
     ~DialogSession()
     {
