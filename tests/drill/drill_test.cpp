@@ -144,8 +144,8 @@ TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurthe
                   std::tuple(taken, taken, shown, shown))
             << typed;
     }
-    RecallOf(std::vector(98, 0));
-    dialog.Type(std::string(98, '0'));
+    RecallOf(std::vector(99, 0));
+    dialog.Type(std::string(99, '0'));
     EXPECT_EQ(std::tuple(dialog.boxes.size(), dialog.texts[ID_COUNT], dialog.texts[ID_TIME]),
               std::tuple(1u, "99", "99"));
 }

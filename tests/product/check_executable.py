@@ -2,7 +2,7 @@
 # Checks the built executable where the tools could quietly make it differ from what the
 # program promises: a Windows GUI program of its processor, small, importing only the five
 # system libraries, with the resources it loads by number (kinds, ids, languages), classic
-# dialog templates, an extended menu, the version keys in their order and a manifest that
+# dialog templates, an extended menu, the version keys and values in their order and a manifest that
 # asks for the version-6 controls of its own processor.
 # Debian's python3-pefile reads the file; hence the system's own Python.
 import re
@@ -18,7 +18,8 @@ def main(exe, processor, max_bytes):
              for name in kind.directory.entries
              for language in name.directory.entries}
     manifest = found.get((pefile.RESOURCE_TYPE['RT_MANIFEST'], 1, 0), b'')
-    strings = [table.entries for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for table in info.StringTable]
+    strings = [[(key.decode(), value.decode()) for key, value in table.entries.items()]
+               for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for table in info.StringTable]
     checks = {
         'machine, magic, subsystem': ((pe.FILE_HEADER.Machine, pe.OPTIONAL_HEADER.Magic, pe.OPTIONAL_HEADER.Subsystem),
                                       (0x14C, 0x10B, 2) if processor == 'X86' else (0x8664, 0x20B, 2)),
@@ -29,8 +30,9 @@ def main(exe, processor, max_bytes):
                                              (4, 801, 0x400), (5, 101, 0x400), (5, 105, 0x400)])),
         'classic dialogs': ([found[(5, d, 0x400)][2:4] != b'\xff\xff' for d in (101, 105)], [True, True]),
         'extended menu': (found[(4, 801, 0x400)][:4], b'\x01\x00\x04\x00'),
-        'version keys': ([[key.decode() for key in table] for table in strings],
-                         [['FileDescription', 'LegalCopyright', 'FileVersion', 'ProductVersion', 'OriginalFilename']]),
+        'version keys': (strings, [[('FileDescription', 'Brelmo Tallyra'), ('LegalCopyright', '© 2005 Игорь Вестрин'),
+                                    ('FileVersion', '2.0'), ('ProductVersion', '1.03'),
+                                    ('OriginalFilename', 'tallyra.exe')]]),
         'manifest': (re.findall(rb'processorArchitecture="(\w+)"', manifest) + re.findall(rb'Controls"\s+version="([\d.]+)"', manifest),
                      [processor.encode()] * 2 + [b'6.0.0.0']),
     }
