@@ -70,7 +70,7 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     SendMessageA(Ui.Dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(BalloonShown());
     SendMessageA(Ui.Dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
-    session.Type("34"); // taken: the balloon hides, the next value shows when "?" is clicked again
+    session.Type("a34"); // the letter is refused; 34 is taken, and "?" then shows the next value
     session.Click(ID_HINT);
     session.Type("2");
     TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
