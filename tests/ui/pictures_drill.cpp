@@ -12,18 +12,13 @@ constexpr DWORD CountdownRed = 0xE81100; // RGB(232, 17, 0), as a bitmap holds i
 // Where the user right-clicks the dialog's background: above the series field's left end.
 constexpr POINT RightClickPoint = {10, 5};
 
-bool BalloonShown()
-{
-    return IsWindowVisible(Ui.Balloon);
-}
-
 TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
 {
     DialogSession session;
     // "?" clicked by another program while idle shows nothing.
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_HINT, 0);
     session.Settle();
-    EXPECT_FALSE(BalloonShown());
+    EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     TakePicture(session, "main-window", {Ui.Dialog});
     // Where the icon stands the dialog itself draws no countdown, as it shows when that place is
     // drawn anew without the icon.
@@ -68,18 +63,18 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     GetWindowRect(Ui.Balloon, &balloon);
     EXPECT_NE(WindowFromPoint({balloon.left + 45, balloon.top + 5}), Ui.Balloon);
     SendMessageA(Ui.Dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(BalloonShown());
+    EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     SendMessageA(Ui.Dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
     session.Type("a34"); // the letter is refused; 34 is taken, and "?" then shows the next value
     session.Click(ID_HINT);
     session.Type("2");
     TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
     session.TabTo(ID_EXIT);
-    EXPECT_FALSE(BalloonShown());
+    EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     session.TabTo(ID_ANSWER);
     session.Click(ID_HINT);
     SendMessageA(Ui.Balloon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 30));
-    EXPECT_FALSE(BalloonShown());
+    EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     session.Type("\r");
     TakePicture(session, "give-up", {Ui.Dialog, session.Window("#32770", "Вы не запомнили следующий ряд:")});
     EXPECT_FALSE(IsWindowEnabled(Ui.Dialog)); // the box is modal to the window
