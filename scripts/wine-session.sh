@@ -187,6 +187,16 @@ wine_wait_for_window() {
     return 1
 }
 
+# Why the reviewed pictures of the windows in FOLDER (tests/ui/pictures) cannot be compared under
+# this session's Wine: they show the drawing and fonts of the version kept beside them.  Prints
+# the reason and succeeds where they cannot; fails, saying nothing, where they can.
+wine_pictures_unusable() {
+    local made running
+    made=$(cat "$1/wine-version")
+    running=$(timeout 60 "$WINE64" --version)
+    [[ "$running" != "$made" ]] && echo "the reviewed pictures show $made, this is $running"
+}
+
 # Kill a process we started earlier (pid read from our own pid file), but only
 # if that pid still belongs to the expected program.
 _wine_session_kill_pidfile() {

@@ -9,11 +9,10 @@ set -u
 reviewed=$1 shown=$2
 shift 2
 rm -rf "$shown" && mkdir -p "$shown" || exit
+source "$(dirname "$0")/../../scripts/wine-session.sh"
 "$(dirname "$0")/../../scripts/wine-exec" "$@" || exit
-wine=$(timeout 60 "$WINE64" --version)
-
-if [[ "$wine" != "$(cat "$reviewed/wine-version")" ]]; then
-    echo "skipped: the reviewed pictures show $(cat "$reviewed/wine-version"), this is $wine"
+if why=$(wine_pictures_unusable "$reviewed"); then
+    echo "skipped: $why"
     exit 77
 fi
 status=0
