@@ -11,7 +11,7 @@
 #
 # or, to run the program itself: wine_build_program, then wine_start_program DIR SECONDS.
 #
-# Calling "$WINE64" directly works too, but then a process the program leaves
+# Calling Wine directly ("${WINE_SESSION_RUN[@]}") works too, but then a process the program leaves
 # behind (a child, or explorer.exe restarting the virtual desktop) keeps the
 # caller's stdout open; in $(...) or under ctest that waits until it exits.
 # wine-exec avoids that.
@@ -43,6 +43,16 @@
 # `set -euo pipefail`.  One session per DIR at a time.
 
 : "${WINE_SESSION_WINE64:=/usr/lib/wine/wine64}"
+
+# How Wine is started.  Its 64-bit loader stands at a fixed address (0x7d000000), and the kernel
+# puts the loader's heap at random in the gigabyte above it: now and then on the fixed place of
+# the shared user data (0x7ffe0000).  Wine then ends at once, before the program begins, saying
+# only "failed to map the shared user data" (on its error channel).  Debian's Wine has no
+# preloader to reserve that place first.  Without address randomization the heap stays right
+# above the loader; every process Wine starts inherits that.  Where the kernel refuses it,
+# wine_session_start says so.
+WINE_SESSION_RUN=("$WINE_SESSION_WINE64")
+setarch -R true 2>/dev/null && WINE_SESSION_RUN=(setarch -R "$WINE_SESSION_WINE64")
 
 # Packages the build and the tests need.  The X libraries are ones Wine's X11
 # driver loads at run time; they come in through other packages on a normal
@@ -269,7 +279,7 @@ wine_dialog_face_truetype() {
     local aside
     aside=$(_wine_session_face_aside)
     mkdir "$aside" && mv "$WINEPREFIX/drive_c/windows/Fonts"/{sserif*.fon,ms_sans_serif.ttf} "$aside"/ &&
-        timeout 60 "$WINE64" reg add "$_wine_session_substitutes" /v "MS Sans Serif" /d Tahoma /f </dev/null >/dev/null 2>&1
+        timeout 60 "${WINE_SESSION_RUN[@]}" reg add "$_wine_session_substitutes" /v "MS Sans Serif" /d Tahoma /f </dev/null >/dev/null 2>&1
 }
 
 # Puts the raster face back where it was set aside, also by a run that was killed before it
@@ -278,7 +288,7 @@ wine_dialog_face_restore() {
     local aside
     aside=$(_wine_session_face_aside)
     [[ -d "$aside" ]] || return 0
-    timeout 60 "$WINE64" reg delete "$_wine_session_substitutes" /v "MS Sans Serif" /f </dev/null >/dev/null 2>&1
+    timeout 60 "${WINE_SESSION_RUN[@]}" reg delete "$_wine_session_substitutes" /v "MS Sans Serif" /f </dev/null >/dev/null 2>&1
     find "$aside" -type f -exec mv -t "$WINEPREFIX/drive_c/windows/Fonts" {} + && rmdir "$aside"
 }
 
@@ -354,6 +364,9 @@ wine_session_start() {
         export WINE_SESSION_NO_32BIT=
     fi
 
+    [[ ${WINE_SESSION_RUN[0]} == setarch ]] ||
+        _wine_session_log "addresses cannot be kept from randomization here: now and then Wine may fail to start"
+
     # Leftovers of an earlier run in the same folder that did not stop cleanly.
     _wine_session_kill_pidfile "$dir/xvfb.pid" Xvfb
     if [[ -d "$WINEPREFIX" ]]; then
@@ -393,13 +406,13 @@ wine_session_start() {
     # leaves behind write to the log, not to our caller's pipes.
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         _wine_session_log "creating Wine prefix in $WINEPREFIX"
-        timeout 600 "$WINE64" wineboot -i </dev/null >>"$dir/wineboot.log" 2>&1 || {
+        timeout 600 "${WINE_SESSION_RUN[@]}" wineboot -i </dev/null >>"$dir/wineboot.log" 2>&1 || {
             _wine_session_log "wineboot -i failed; see $dir/wineboot.log"
             wine_session_stop
             return 1
         }
     else
-        timeout 300 "$WINE64" wineboot </dev/null >>"$dir/wineboot.log" 2>&1 || {
+        timeout 300 "${WINE_SESSION_RUN[@]}" wineboot </dev/null >>"$dir/wineboot.log" 2>&1 || {
             _wine_session_log "wineboot failed; see $dir/wineboot.log"
             wine_session_stop
             return 1
@@ -417,9 +430,9 @@ wine_session_start() {
     # Virtual desktop: bare Xvfb has no window manager, so without it windows
     # get no caption and focus goes astray.
     if ! _wine_session_desktop_set; then
-        if ! timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer' \
+        if ! timeout 60 "${WINE_SESSION_RUN[@]}" reg add 'HKCU\Software\Wine\Explorer' \
                 /v Desktop /t REG_SZ /d Default /f </dev/null >>"$dir/reg.log" 2>&1 ||
-           ! timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' \
+           ! timeout 60 "${WINE_SESSION_RUN[@]}" reg add 'HKCU\Software\Wine\Explorer\Desktops' \
                 /v Default /t REG_SZ /d 1280x1024 /f </dev/null >>"$dir/reg.log" 2>&1; then
             _wine_session_log "setting the virtual desktop failed; see $dir/reg.log"
             wine_session_stop
