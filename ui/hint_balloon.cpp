@@ -110,8 +110,10 @@ void ShowHint()
     GetWindowRect(answer, &field);
     // The pointer's tip lands 31 pixels into the field and 6 above its bottom edge.
     SetWindowPos(Ui.Balloon, nullptr, field.left + 21, field.bottom - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(Ui.Balloon, SW_SHOW);
+    // The field takes the focus back first and the balloon never takes it: where the focus comes
+    // back to the dialog while the balloon shows, Wine draws the dialog over the balloon's pointer.
     SetFocus(answer);
+    ShowWindow(Ui.Balloon, SW_SHOWNA);
 }
 
 void HideHint()

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr DWORD CountdownRed = 0xE81100; // RGB(232, 17, 0), as a bitmap holds it
+constexpr DWORD Black = 0x000000;
 // Where the user right-clicks the dialog's background: above the series field's left end.
 constexpr POINT RightClickPoint = {10, 5};
 
@@ -69,6 +70,11 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.Click(ID_HINT);
     session.Type("2");
     TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
+    // The pointer shows over the window: its upright edge is black from the body up to the tip.
+    RECT pointer;
+    GetWindowRect(Ui.Balloon, &pointer);
+    pointer = {pointer.left + 10, pointer.top + 2, pointer.left + 11, pointer.top + 18};
+    EXPECT_EQ(std::ranges::count(ScreenPixels(pointer), Black), 16);
     session.TabTo(ID_EXIT);
     EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     session.TabTo(ID_ANSWER);
