@@ -67,7 +67,7 @@ public:
     }
     // Keys pressed one after another, each going to whatever holds the focus at that moment,
     // through the message loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
-    // '\v' Shift+Tab, '\r' Enter and '\x1b' Esc.
+    // '\v' Shift+Tab, '\r' Enter, '\x1b' Esc, and '&' Up and '(' Down, whose key codes they are.
     void Type(std::string_view keys)
     {
         for (char key : keys) {

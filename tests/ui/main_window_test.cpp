@@ -130,13 +130,23 @@ std::string Focused()
     return field != fields.end() ? field->second : DialogSession::Text(focus);
 }
 
-// Where the focus goes at each press of the key, from where it is.
-std::string Path(DialogSession& session, char key, int presses)
+// Which range shows checked, by the captions of the checked buttons.
+std::string Checked()
 {
-    std::string path = Focused();
-    for (int press = 0; press < presses; ++press) {
+    std::string checked;
+    for (int id : {ID_RANGE_DIGITS, ID_RANGE_NUMBERS})
+        if (IsDlgButtonChecked(Ui.Dialog, id))
+            checked += (checked.empty() ? "" : " and ") + DialogSession::Text(GetDlgItem(Ui.Dialog, id));
+    return checked.empty() ? "none" : checked;
+}
+
+// What is seen (where the focus is, unless told) before the keys and after each press.
+std::string Path(DialogSession& session, std::string_view keys, std::string (*seen)() = Focused)
+{
+    std::string path = seen();
+    for (char key : keys) {
         session.Type(std::string(1, key));
-        path += " > " + Focused();
+        path += " > " + seen();
     }
     return path;
 }
@@ -160,26 +170,34 @@ std::string FocusedOnReturn(DialogSession& session)
 TEST(MainWindow, TheKeyboardInEachPhase)
 {
     DialogSession session;
-    Drill.RngState = 1; // the first tick count: the numbers 34, 29, 63
-    EXPECT_EQ(Path(session, '\t', 5), "СТАРТ > ВЫХОД > Кол. > Врем. > 0..99 > СТАРТ");
-    EXPECT_EQ(Path(session, '\v', 5), "СТАРТ > 0..99 > Врем. > Кол. > ВЫХОД > СТАРТ");
+    Drill.RngState = 1; // the first tick count
+    EXPECT_EQ(Path(session, "\t\t\t\t\t"), "СТАРТ > ВЫХОД > Кол. > Врем. > 0..99 > СТАРТ");
+    EXPECT_EQ(Path(session, "\v\v\v\v\v"), "СТАРТ > 0..99 > Врем. > Кол. > ВЫХОД > СТАРТ");
     session.Type("\t\t\x1b"); // Esc does nothing
     EXPECT_EQ(FocusedOnReturn(session), "Кол.");
+
+    // A click chooses a range, and so do the arrow keys, going from one to the other; one alone
+    // shows checked, and the series is drawn in it: the digits 5, 2, 8.
+    session.Click(ID_RANGE_DIGITS);
+    const std::string clicked = Checked();
+    session.Click(ID_RANGE_NUMBERS);
+    EXPECT_EQ(clicked + " > " + Checked(), "0..9 > 0..99");
+    EXPECT_EQ(Path(session, "&(&", Checked), "0..99 > 0..9 > 0..99 > 0..9");
 
     // While the series is shown nothing has the focus. A click into the series field gives it the
     // focus, as here; a digit typed there changes nothing, and Esc and Enter do nothing.
     session.TabTo(ID_START);
     session.Type("\r");
-    EXPECT_EQ(Path(session, '\t', 2), "nothing > ВЫХОД > ВЫХОД");
+    EXPECT_EQ(Path(session, "\t\t"), "nothing > ВЫХОД > ВЫХОД");
     SetFocus(Ui.Sequence);
     session.Type("5\x1b\r");
-    EXPECT_EQ(Focused() + ": " + DialogSession::Text(Ui.Sequence), "the series: 34,29,63");
+    EXPECT_EQ(Focused() + ": " + DialogSession::Text(Ui.Sequence), "the series: 5,2,8");
     EXPECT_EQ(FocusedOnReturn(session), "the series");
 
     // During recall the answer field has the focus, also whenever the window is activated again.
     ASSERT_TRUE(session.Recalling());
-    EXPECT_EQ(Path(session, '\t', 4), "the answer > ? > ВЫХОД > ОСТАНОВИТЬ > the answer");
-    EXPECT_EQ(Path(session, '\v', 4), "the answer > ОСТАНОВИТЬ > ВЫХОД > ? > the answer");
+    EXPECT_EQ(Path(session, "\t\t\t\t"), "the answer > ? > ВЫХОД > ОСТАНОВИТЬ > the answer");
+    EXPECT_EQ(Path(session, "\v\v\v\v"), "the answer > ОСТАНОВИТЬ > ВЫХОД > ? > the answer");
     session.Type("\t\x1b"); // Esc does nothing
     EXPECT_EQ(FocusedOnReturn(session), "the answer");
     // Enter gives up; Enter closes the box, and the focus is on СТАРТ again.
