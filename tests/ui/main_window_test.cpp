@@ -133,11 +133,9 @@ std::string Focused()
 // Which range shows checked, by the captions of the checked buttons.
 std::string Checked()
 {
-    std::string checked;
-    for (int id : {ID_RANGE_DIGITS, ID_RANGE_NUMBERS})
-        if (IsDlgButtonChecked(Ui.Dialog, id))
-            checked += (checked.empty() ? "" : " and ") + DialogSession::Text(GetDlgItem(Ui.Dialog, id));
-    return checked.empty() ? "none" : checked;
+    const bool digits = IsDlgButtonChecked(Ui.Dialog, ID_RANGE_DIGITS);
+    const bool numbers = IsDlgButtonChecked(Ui.Dialog, ID_RANGE_NUMBERS);
+    return std::string(digits ? "0..9" : "") + (digits && numbers ? " and " : "") + (numbers ? "0..99" : "");
 }
 
 // What is seen (where the focus is, unless told) before the keys and after each press.

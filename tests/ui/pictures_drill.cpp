@@ -71,9 +71,7 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.Type("2");
     TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
     // The pointer shows over the window: its upright edge is black from the body up to the tip.
-    RECT pointer;
-    GetWindowRect(Ui.Balloon, &pointer);
-    pointer = {pointer.left + 10, pointer.top + 2, pointer.left + 11, pointer.top + 18};
+    const RECT pointer = {balloon.left + 10, balloon.top + 2, balloon.left + 11, balloon.top + 18};
     EXPECT_EQ(std::ranges::count(ScreenPixels(pointer), Black), 16);
     session.TabTo(ID_EXIT);
     EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
