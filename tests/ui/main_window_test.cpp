@@ -97,9 +97,13 @@ TEST(MainWindow, TheAboutBoxFromTheMenuOverARunningDrill)
             return IsWindowVisible(tooltip) && current && tip == target;
         };
         EXPECT_TRUE(session.WaitUntil(tooltipShowsTarget)) << tip << " for " << target;
-        CURSORINFO cursor {sizeof cursor};
-        GetCursorInfo(&cursor);
-        EXPECT_EQ(cursor.hCursor, LoadCursorA(nullptr, IDC_HAND)) << target;
+        // The hand comes with the link's own answer to the mouse, which can follow the tooltip.
+        const auto handShown = [] {
+            CURSORINFO cursor {sizeof cursor};
+            GetCursorInfo(&cursor);
+            return cursor.hCursor == LoadCursorA(nullptr, IDC_HAND);
+        };
+        EXPECT_TRUE(session.WaitUntil(handShown)) << target;
         mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
         mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
         EXPECT_TRUE(session.WaitUntil([&] { return shell.Opened() == target; })) << shell.Opened() << " for " << target;
