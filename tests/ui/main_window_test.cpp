@@ -134,7 +134,7 @@ std::string Focused()
     return field != fields.end() ? field->second : DialogSession::Text(focus);
 }
 
-// Which range shows checked, by the captions of the checked buttons.
+// Which range shows checked, by its caption: "0..9", "0..99", both or none.
 std::string Checked()
 {
     const bool digits = IsDlgButtonChecked(Ui.Dialog, ID_RANGE_DIGITS);
