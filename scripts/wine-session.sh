@@ -60,7 +60,7 @@ setarch -R true 2>/dev/null && WINE_SESSION_RUN=(setarch -R "$WINE_SESSION_WINE6
 WINE_SESSION_PACKAGES=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool x11-utils imagemagick fonts-wine locales googletest libgtest-dev
-    cmake g++ python3 python3-pefile clang-format
+    cmake make g++ python3 python3-pefile clang-format
     libxrender1 libxrandr2 libxcursor1 libxi6 libxinerama1 libxcomposite1
     libxfixes3 libxxf86vm1
 )
