@@ -282,6 +282,24 @@ wine_dialog_face_truetype() {
         timeout 60 "${WINE_SESSION_RUN[@]}" reg add "$_wine_session_substitutes" /v "MS Sans Serif" /d Tahoma /f </dev/null >/dev/null 2>&1
 }
 
+# Wine 10 also loads the fonts of its own data folder, /usr/share/wine/fonts, which no prefix can
+# take away, and a face that is there is never substituted.  The program then runs where a copy of
+# that folder without the raster face stands in its place, in a mount namespace of its own
+# (unprivileged through a user namespace that maps the caller to itself).  Prints the command
+# that runs a program so, to go in front of it.
+wine_dialog_face_truetype_runner() {
+    local own=/usr/share/wine/fonts copy
+    copy="$(_wine_session_face_aside)-wine-fonts"
+    [[ -d "$own" ]] || return 0
+    if [[ ! -d "$copy" ]]; then
+        mkdir -p "$copy.new" && cp "$own"/* "$copy.new"/ &&
+            rm -f "$copy.new"/{sserif*.fon,ms_sans_serif.ttf} && mv "$copy.new" "$copy" || return 1
+    fi
+    local unshare=(unshare --mount)
+    [[ $(id -u) -eq 0 ]] || unshare=(unshare --user --map-current-user --mount)
+    printf '%s\n' "${unshare[@]}" sh -c 'mount --bind "$0" "$1" && shift && exec "$@"' "$copy" "$own"
+}
+
 # Puts the raster face back where it was set aside, also by a run that was killed before it
 # could undo it itself.  Does nothing otherwise.
 wine_dialog_face_restore() {
