@@ -114,6 +114,8 @@ TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
     OnStartStop(dialog);
     while (Drill.Phase == DrillPhase::Memorize)
         OnTimer(dialog, TIMER_COUNTDOWN);
+    OnHintClicked(dialog); // the one value of the series is the last one, and "?" shows it too
+    EXPECT_EQ(std::pair(dialog.hintShown, std::string(ExpectedValueText())), std::pair(true, std::string("83")));
     dialog.whileBoxOpen = [&] {
         nothingChangesByAllBut({},
                                "recall, 1 of 1 in 3 s, countdown 0 | 83 | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 "
