@@ -57,11 +57,11 @@ public:
         SwitchToFiber(dialog_);
         KillTimer(nullptr, timer);
     }
-    // Lets the dialog run until the condition holds, for ten seconds at most.
+    // Lets the dialog run until the condition holds, for twenty seconds at most.
     bool WaitUntil(const std::function<bool()>& condition)
     {
         for (const DWORD start = GetTickCount(); !condition(); Settle())
-            if (GetTickCount() - start > 10000)
+            if (GetTickCount() - start > 20000)
                 return false;
         return true;
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -88,6 +89,14 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
             return IsWindowVisible(tooltip) && current && tip == target;
         };
         EXPECT_TRUE(session.WaitUntil(tooltipShowsTarget)) << tip << " for " << target;
+        // It shows half a second after the mouse comes to rest, just below the pointer, from where it points.
+        RECT shown;
+        GetWindowRect(tooltip, &shown);
+        const bool fromThePointer = std::abs(shown.left - middle.x) <= 2;
+        const bool belowThePointer = fromThePointer && shown.top > middle.y && shown.top <= middle.y + 32;
+        EXPECT_TRUE(belowThePointer) << shown.left << "," << shown.top << " for the pointer at " << middle.x << ","
+                                     << middle.y;
+        EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
         // The hand comes with the link's own answer to the mouse, which can follow the tooltip.
         const auto handShown = [] {
             CURSORINFO cursor {sizeof cursor};
