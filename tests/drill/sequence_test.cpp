@@ -37,8 +37,7 @@ TEST(Generator, KeepsTheDrawsWhoseLowBitsAreInRangeAndReachesEveryValue)
 {
     Drill = DrillState {}; // a fresh process, its first tick count 1
     RecordingDialog dialog;
-    // The low 4 bits of seed 1's stream: 5, (11), 2, (13), (15), 8, ...; a value may follow itself.
-    // (Its low 7 bits make the drills' numbers.)
+    // The low 4 bits of seed 1's stream (its low 7 make the numbers): 5, (11), 2, (13), (15), 8, ...
     Drill.ItemCount = 20;
     GenerateSequence(dialog, false);
     EXPECT_STREQ(Drill.SequenceText, "5,2,8,9,7,3,6,0,8,2,1,3,9,0,2,4,9,9,3,1");

@@ -94,8 +94,7 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
         GetWindowRect(tooltip, &shown);
         const bool fromThePointer = std::abs(shown.left - middle.x) <= 2;
         const bool belowThePointer = fromThePointer && shown.top > middle.y && shown.top <= middle.y + 32;
-        EXPECT_TRUE(belowThePointer) << shown.left << "," << shown.top << " for the pointer at " << middle.x << ","
-                                     << middle.y;
+        EXPECT_TRUE(belowThePointer) << shown.left << "," << shown.top << " for " << middle.x << "," << middle.y;
         EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
         // The hand comes with the link's own answer to the mouse, which can follow the tooltip.
         const auto handShown = [] {
@@ -104,8 +103,7 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
             return cursor.hCursor == LoadCursorA(nullptr, IDC_HAND);
         };
         EXPECT_TRUE(session.WaitUntil(handShown)) << target;
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
         EXPECT_TRUE(session.WaitUntil([&] { return shell.Opened() == target; })) << shell.Opened() << " for " << target;
     }
     // Meanwhile the countdown ran on behind the box. Esc does nothing; once Enter has closed the

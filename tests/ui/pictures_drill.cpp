@@ -28,8 +28,7 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     RECT label;
     GetWindowRect(session.Control(ID_COUNT_LABEL), &label);
     SetCursorPos(label.left + 5, label.top + 5);
-    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
     const HWND menu = session.Window("#32768", nullptr);
     TakePicture(session, "right-click-menu", {Ui.Dialog, menu});
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
