@@ -197,14 +197,23 @@ wine_wait_for_window() {
     return 1
 }
 
-# Why the reviewed pictures of the windows in FOLDER (tests/ui/pictures) cannot be compared under
-# this session's Wine: they show the drawing and fonts of the version kept beside them.  Prints
-# the reason and succeeds where they cannot; fails, saying nothing, where they can.
-wine_pictures_unusable() {
-    local made running
-    made=$(cat "$1/wine-version")
+# The reviewed pictures of the windows for this session's Wine, under ROOT (tests/ui/pictures):
+# each Wine draws and spaces text a little differently, so each version has a folder of its own,
+# named as its `wine --version` begins (wine-8.0), with the full version kept inside.  Prints the
+# folder and succeeds; prints why no folder fits this Wine and fails.
+wine_reviewed_pictures() {
+    local running folder
     running=$(timeout 60 "$WINE64" --version)
-    [[ "$running" != "$made" ]] && echo "the reviewed pictures show $made, this is $running"
+    folder=$1/${running%% *}
+    if [[ ! -f "$folder/wine-version" ]]; then
+        echo "no reviewed pictures show $running"
+        return 1
+    fi
+    if [[ "$(cat "$folder/wine-version")" != "$running" ]]; then
+        echo "the reviewed pictures in $folder show $(cat "$folder/wine-version"), this is $running"
+        return 1
+    fi
+    echo "$folder"
 }
 
 # Kill a process we started earlier (pid read from our own pid file), but only

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -65,8 +66,13 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.Type("2");
     TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
     // The pointer shows over the window: its upright edge is black from the body up to the tip.
-    const RECT pointer = {balloon.left + 10, balloon.top + 2, balloon.left + 11, balloon.top + 18};
-    EXPECT_EQ(std::ranges::count(ScreenPixels(pointer), Black), 16);
+    // Wine 10 leaves out each span of a window's shape that begins and ends within one byte of its
+    // one-bit mask, so there the pointer's rows 2 to 7, one to six pixels wide, show the field below.
+    const auto wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version");
+    const bool wine10 = wine && std::string_view(std::bit_cast<const char* (*)()>(wine)()).starts_with("10.");
+    const LONG tip = wine10 ? 8 : 2;
+    const RECT pointer = {balloon.left + 10, balloon.top + tip, balloon.left + 11, balloon.top + 18};
+    EXPECT_EQ(std::ranges::count(ScreenPixels(pointer), Black), 18 - tip);
     session.TabTo(ID_EXIT);
     EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     session.TabTo(ID_ANSWER);
