@@ -66,8 +66,8 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.Type("2");
     TakePicture(session, "recall", {Ui.Dialog, Ui.Balloon});
     // The pointer shows over the window: its upright edge is black from the body up to the tip.
-    // Wine 10 leaves out each span of a window's shape that begins and ends within one byte of its
-    // one-bit mask, so there the pointer's rows 2 to 7, one to six pixels wide, show the field below.
+    // Wine 10 draws a span of a window's shape that begins and ends within one byte of its one-bit
+    // mask as the rest of that byte: there the pointer's rows 2 to 7 show the field, beside a black wedge.
     const auto wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version");
     const bool wine10 = wine && std::string_view(std::bit_cast<const char* (*)()>(wine)()).starts_with("10.");
     const LONG tip = wine10 ? 8 : 2;
