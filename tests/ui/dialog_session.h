@@ -67,19 +67,16 @@ public:
     }
     // Keys pressed one after another, each going to whatever holds the focus at that moment,
     // through the message loop's dialog manager: digits, letters, '\b' Backspace, '\t' Tab,
-    // '\v' Shift+Tab, '\r' Enter, '\x1b' Esc, and '&' Up and '(' Down, whose key codes they are.
+    // '\r' Enter, '\x1b' Esc, and '&' Up and '(' Down, whose key codes they are.
     void Type(std::string_view keys)
     {
         for (char key : keys) {
             const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
-            const bool shifted = key == '\v';
             // Tab, Enter, Esc and Backspace are their own characters, and so are digits and capitals.
-            const WPARAM code = shifted ? VK_TAB : std::toupper(key);
-            HoldShift(shifted);
+            const WPARAM code = std::toupper(key);
             PostMessageA(target, WM_KEYDOWN, code, 1);
             PostMessageA(target, WM_KEYUP, code, 0xC0000001);
             Settle();
-            HoldShift(false);
         }
     }
     // Moves the focus into a control as Tab does: a field's text is selected, ready to be typed over.
@@ -107,14 +104,6 @@ public:
     }
 
 private:
-    static void HoldShift(bool held)
-    {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = held ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-
     // The dialog's fiber: the dialog's life, then back to the test for good.
     static void CALLBACK RunDialog(void* session)
     {

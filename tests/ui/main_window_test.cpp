@@ -115,8 +115,9 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
     ASSERT_TRUE(session.WaitUntil([&] { return IsWindowEnabled(Ui.Dialog); }));
     EXPECT_FALSE(IsWindow(tooltip));
     EXPECT_EQ(GetFocus(), session.Control(ID_ANSWER));
-    PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0); // once closed, the box opens again
+    PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0); // once closed, the box opens again, with the links' tooltips
     EXPECT_NE(session.Window("#32770", "About Tallyra"), nullptr);
+    EXPECT_EQ(SendMessageA(Ui.Tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
     session.Type("\r");
     session.Click(ID_EXIT);
     EXPECT_TRUE(session.WaitUntil([&] { return session.ended; }));
@@ -165,14 +166,13 @@ std::string FocusedOnReturn(DialogSession& session)
     return (otherHasTheFocus ? "" : "(the focus taken from the other window) ") + Focused();
 }
 
-// In each phase: where Tab and Shift+Tab lead from each control, where the focus is when the
+// In each phase: where Tab leads from each control, where the focus is when the
 // window is activated again, and what Enter and Esc do.
 TEST(MainWindow, TheKeyboardInEachPhase)
 {
     DialogSession session;
     Drill.RngState = 1; // the first tick count
     EXPECT_EQ(Path(session, "\t\t\t\t\t"), "СТАРТ > ВЫХОД > Кол. > Врем. > 0..99 > СТАРТ");
-    EXPECT_EQ(Path(session, "\v\v\v\v\v"), "СТАРТ > 0..99 > Врем. > Кол. > ВЫХОД > СТАРТ");
     session.Type("\t\t\x1b"); // Esc does nothing
     EXPECT_EQ(FocusedOnReturn(session), "Кол.");
 
@@ -197,7 +197,6 @@ TEST(MainWindow, TheKeyboardInEachPhase)
     // During recall the answer field has the focus, also whenever the window is activated again.
     ASSERT_TRUE(session.Recalling());
     EXPECT_EQ(Path(session, "\t\t\t\t"), "the answer > ? > ВЫХОД > ОСТАНОВИТЬ > the answer");
-    EXPECT_EQ(Path(session, "\v\v\v\v"), "the answer > ОСТАНОВИТЬ > ВЫХОД > ? > the answer");
     session.Type("\t\x1b"); // Esc does nothing
     EXPECT_EQ(FocusedOnReturn(session), "the answer");
     // Enter gives up; Enter closes the box, and the focus is on СТАРТ again.

@@ -25,9 +25,13 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     MapWindowPoints(Ui.Dialog, nullptr, reinterpret_cast<POINT*>(&icon), 2);
     EXPECT_EQ(std::ranges::count(ScreenPixels(icon), CountdownRed), 0);
 
-    // A right press on the "Кол.:" label opens the menu where it was pressed: the label lets it through.
+    // The labels and the icon let the mouse through to the window: a right press on the "Кол.:"
+    // label opens the menu where it was pressed.
     RECT label;
-    GetWindowRect(session.Control(ID_COUNT_LABEL), &label);
+    for (int id : {ID_TIMER_ICON, ID_TIME_LABEL, ID_COUNT_LABEL}) {
+        GetWindowRect(session.Control(id), &label);
+        EXPECT_EQ(WindowFromPoint({label.left + 5, label.top + 5}), Ui.Dialog) << id;
+    }
     SetCursorPos(label.left + 5, label.top + 5);
     mouse_event(MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
     const HWND menu = session.Window("#32768", nullptr);
@@ -39,7 +43,7 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.Type("\r");
 
     // A series of three shown for ten seconds, at its first, also as it is drawn anew when another
-    // window has passed over it: both figures of the countdown.
+    // window has passed over it: both figures of the countdown; then at its next second, the "10" gone.
     Drill.RngState = 1; // the first tick count: the numbers 34, 29, 63
     session.TabTo(ID_TIME);
     session.Type("10\r"); // Enter starts, with the time still being typed
@@ -47,12 +51,14 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     TakePicture(session, "series-shown", {Ui.Dialog});
     RedrawWindow(Ui.Dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     TakePicture(session, "series-shown-drawn-anew", {Ui.Dialog});
+    ASSERT_TRUE(session.WaitUntil([] { return Drill.Countdown == 9; }));
+    TakePicture(session, "series-shown-a-second-later", {Ui.Dialog});
     ASSERT_TRUE(session.Recalling());
     EXPECT_GE(GetTickCount() - started, 9950u); // the series was shown for its ten seconds
 
     // "?" shows the balloon; the answer field keeps the focus. Beside the pointer, within the
     // balloon's rectangle, the mouse goes through. The balloon goes with the window when it is
-    // minimised, and hides when the answer field loses the focus and when it is clicked.
+    // minimised, and hides when the answer field loses the focus and when it is pressed, with either button.
     session.Click(ID_HINT);
     EXPECT_EQ(GetFocus(), session.Control(ID_ANSWER));
     RECT balloon;
@@ -76,9 +82,11 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.TabTo(ID_EXIT);
     EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
     session.TabTo(ID_ANSWER);
-    session.Click(ID_HINT);
-    SendMessageA(Ui.Balloon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 30));
-    EXPECT_FALSE(IsWindowVisible(Ui.Balloon));
+    for (UINT press : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
+        session.Click(ID_HINT);
+        SendMessageA(Ui.Balloon, press, 0, MAKELPARAM(25, 30));
+        EXPECT_FALSE(IsWindowVisible(Ui.Balloon)) << press;
+    }
     session.Type("\r");
     TakePicture(session, "give-up", {Ui.Dialog, session.Window("#32770", "Вы не запомнили следующий ряд:")});
     EXPECT_FALSE(IsWindowEnabled(Ui.Dialog)); // the box is modal to the window
