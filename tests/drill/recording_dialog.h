@@ -21,6 +21,9 @@ public:
     std::map<int, std::string> texts {
         {ID_SEQUENCE, ""}, {ID_ANSWER, ""}, {ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
     std::set<int> disabled {ID_ANSWER, ID_HINT};
+    // What the painter last drew in each area; empty where it has still to draw, as at first.
+    std::map<DrillArea, std::string> drawn {{DrillArea::Digits, "icon"}};
+    bool numbersMode = true; // "0..99" chosen
     // Each message box as "caption|text|sequence field": what the user sees while it is open.
     std::vector<std::string> boxes;
     // What reaches the dialog while a box is open, as its loop dispatches messages.
@@ -40,13 +43,16 @@ public:
     void SetText(int control, const char* text) override { Change(control, text ? text : ""); }
     void ShowSequence(const char* text) override { texts[ID_SEQUENCE] = text ? text : ""; }
     void ReadText(int control, char* text, int size) override { text[texts[control].copy(text, size - 1)] = '\0'; }
-    void ShowTimerIcon(bool) override {}
+    // Hiding the icon lays bare the area where the countdown is drawn.
+    void ShowTimerIcon(bool shown) override { drawn[DrillArea::Digits] = shown ? "icon" : ""; }
     void Focus(int control) override
     {
         if (const int left = std::exchange(focused, control); left == ID_COUNT || left == ID_TIME)
             (left == ID_COUNT ? OnCountCommitted : OnTimeCommitted)(*this);
+        else if (left == ID_ANSWER)
+            OnAnswerLostFocus(*this);
     }
-    void Invalidate(DrillArea) override {}
+    void Invalidate(DrillArea area) override { drawn[area].clear(); }
     void StartCountdownTimer() override { timerRunning = true; }
     void StopCountdownTimer() override { timerRunning = false; }
     void ShowMessage(const char* text, const char* caption) override
@@ -55,20 +61,25 @@ public:
         if (whileBoxOpen)
             std::exchange(whileBoxOpen, nullptr)();
     }
-    bool NumbersModeChosen() override { return true; }
+    bool NumbersModeChosen() override { return numbersMode; }
     void ShowHint() override { hintShown = true; }
     void HideHint() override { hintShown = false; }
     std::uint32_t TickCount() override { return ticks; }
 
-    // The drill's numbers, then what the user sees: the texts of the sequence, answer, count and
-    // time fields and the start button, the disabled controls, the one with the focus, and the
-    // value "?" would show.
-    std::string Seen() const
+    // The phase, then what the user sees once the dialog is painted: the strip (full but in recall)
+    // with the series length and time, the countdown or the icon, the texts of the sequence, answer,
+    // count and time fields and the start button, the disabled controls, the one with the focus,
+    // and the value "?" would show.
+    std::string Seen()
     {
+        if (drawn[DrillArea::Progress].empty())
+            drawn[DrillArea::Progress] = Drill.Phase == DrillPhase::Recall ? std::to_string(Drill.RecallIndex) : "all";
+        if (drawn[DrillArea::Digits].empty())
+            drawn[DrillArea::Digits] = "countdown " + std::to_string(Drill.Countdown);
         const char* const phases[] = {"idle", "memorize", "recall"};
-        std::string seen = std::string(phases[static_cast<int>(Drill.Phase)]) + ", " +
-            std::to_string(Drill.RecallIndex) + " of " + std::to_string(Drill.ItemCount) + " in " +
-            std::to_string(Drill.ShowSeconds) + " s, countdown " + std::to_string(Drill.Countdown) + " |";
+        std::string seen = std::string(phases[static_cast<int>(Drill.Phase)]) + ", " + drawn[DrillArea::Progress] +
+            " of " + std::to_string(Drill.ItemCount) + " in " + std::to_string(Drill.ShowSeconds) + " s, " +
+            drawn[DrillArea::Digits] + " |";
         for (const auto& [control, text] : texts)
             seen += " " + text + " |";
         seen += " disabled";
