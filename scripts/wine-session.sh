@@ -202,15 +202,16 @@ wine_wait_for_window() {
 # named as its `wine --version` begins (wine-8.0), with the full version kept inside.  Prints the
 # folder and succeeds; prints why no folder fits this Wine and fails.
 wine_reviewed_pictures() {
-    local running folder
+    local running folder made
     running=$(timeout 60 "$WINE64" --version)
     folder=$1/${running%% *}
     if [[ ! -f "$folder/wine-version" ]]; then
         echo "no reviewed pictures show $running"
         return 1
     fi
-    if [[ "$(cat "$folder/wine-version")" != "$running" ]]; then
-        echo "the reviewed pictures in $folder show $(cat "$folder/wine-version"), this is $running"
+    made=$(cat "$folder/wine-version")
+    if [[ "$made" != "$running" ]]; then
+        echo "the reviewed pictures in $folder show $made, this is $running"
         return 1
     fi
     echo "$folder"
