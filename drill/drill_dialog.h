@@ -8,7 +8,7 @@
 // The two areas of the dialog that the painter draws from the drill state.
 enum class DrillArea : std::uint8_t { Progress, Digits };
 
-// Controls are named by the ids of res/ids.h.
+// Controls are named by the ids of res/ids.h; texts are UTF-8.
 class DrillDialog {
 public:
     virtual void Enable(int control, bool enabled) = 0;

@@ -1,5 +1,6 @@
 #include "main_dialog_controls.h"
 
+#include "drill_state.h"
 #include "hint_balloon.h"
 #include "ids.h"
 #include "painter.h"
@@ -11,6 +12,16 @@ static HWND Control(int id)
     return GetDlgItem(Ui.Dialog, id);
 }
 
+// The engine's texts are UTF-8. The wide entry points show them as they are under any code page
+// of the system, where the ANSI ones would read their bytes in that code page. A null text is empty.
+static const wchar_t* Widen(const char* text, wchar_t* wide, int size)
+{
+    wide[0] = L'\0';
+    if (text)
+        MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, size);
+    return wide;
+}
+
 void MainDialogControls::Enable(int control, bool enabled)
 {
     EnableWindow(Control(control), enabled);
@@ -18,7 +29,8 @@ void MainDialogControls::Enable(int control, bool enabled)
 
 void MainDialogControls::SetText(int control, const char* text)
 {
-    SetWindowTextA(Control(control), text);
+    wchar_t wide[SequenceTextSize];
+    SetWindowTextW(Control(control), Widen(text, wide, SequenceTextSize));
 }
 
 void MainDialogControls::ShowSequence(const char* text)
@@ -59,7 +71,10 @@ void MainDialogControls::StopCountdownTimer()
 
 void MainDialogControls::ShowMessage(const char* text, const char* caption)
 {
-    MessageBoxA(Ui.Dialog, text, caption, MB_OK);
+    wchar_t wideText[SequenceTextSize];
+    wchar_t wideCaption[SequenceTextSize];
+    MessageBoxW(Ui.Dialog, Widen(text, wideText, SequenceTextSize), Widen(caption, wideCaption, SequenceTextSize),
+                MB_OK);
 }
 
 bool MainDialogControls::NumbersModeChosen()

@@ -42,7 +42,7 @@ TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
     dialog.Type("12");
     EXPECT_EQ(dialog.boxes, std::vector<std::string> {"Браво!|Вы запомнили все цифры!|7,72,07,05,7,12"});
     for (const auto& [pasted, value] :
-         {std::pair<std::string, int> {"0X", 40}, {"9Ц", 0}, {"4 ", 24}, {" 4", 4}, {"Hv", 54}}) {
+         {std::pair<std::string, int> {"0X", 40}, {"9\xD6", 0}, {"4 ", 24}, {" 4", 4}, {"Hv", 54}}) {
         RecallOf({value, 1});
         dialog.Change(ID_ANSWER, pasted);
         EXPECT_EQ(dialog.texts[ID_SEQUENCE] + "|" + dialog.texts[ID_ANSWER], "|" + pasted);
@@ -129,10 +129,11 @@ TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
 
 TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurtherThanNinetyNine)
 {
-    // Pasted, "9a" makes 90 + 49, more than a field shows, "9Ц" 90 + 166 = 256, which wraps to 0,
+    // Pasted, "9a" makes 90 + 49, more than a field shows, "9Ц" (0xD6 in code page 1251) 90 + 166 = 256,
+    // which wraps to 0,
     // and ":" 58 - 48 = 10, a number in range that the field shows instead of the colon.
     const std::tuple<std::string, int, std::string> cases[] = {{"", 1, "1"},      {"00", 1, "1"},   {"05", 5, "05"},
-                                                               {"123", 12, "12"}, {"9a", 99, "99"}, {"9Ц", 1, "1"},
+                                                               {"123", 12, "12"}, {"9a", 99, "99"}, {"9\xD6", 1, "1"},
                                                                {":", 10, "10"},   {"98", 98, "98"}};
     for (const auto& [typed, taken, shown] : cases) {
         dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = typed;

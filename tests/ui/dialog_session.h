@@ -83,10 +83,10 @@ public:
     void TabTo(int id) { SendMessageA(Ui.Dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
     // Waits for a shown window of this class and title (any, if null), and returns it.
-    HWND Window(const char* windowClass, const char* title)
+    HWND Window(const wchar_t* windowClass, const wchar_t* title)
     {
         HWND window = nullptr;
-        WaitUntil([&] { return IsWindowVisible(window = FindWindowA(windowClass, title)); });
+        WaitUntil([&] { return IsWindowVisible(window = FindWindowW(windowClass, title)); });
         return window;
     }
     // Waits until recall has begun, as the start button tells.
@@ -96,10 +96,13 @@ public:
     }
 
     HWND Control(int id) const { return GetDlgItem(Ui.Dialog, id); }
+    // A window's text as UTF-8, as the tests write it, whatever the system's code page.
     static std::string Text(HWND window)
     {
-        char text[512] = "";
-        GetWindowTextA(window, text, sizeof text);
+        wchar_t wide[512] = L"";
+        GetWindowTextW(window, wide, std::size(wide));
+        char text[1024] = "";
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
         return text;
     }
 

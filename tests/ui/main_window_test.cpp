@@ -66,7 +66,7 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
     session.TabTo(ID_TIME);
     session.Type("1\r");
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0);
-    const HWND box = session.Window("#32770", "About Tallyra");
+    const HWND box = session.Window(L"#32770", L"About Tallyra");
     EXPECT_FALSE(IsWindowEnabled(Ui.Dialog)); // the box is modal to the main window
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0); // from outside, while the box is open: nothing
     const HWND tooltip = Ui.Tooltip;
@@ -116,7 +116,7 @@ TEST(MainWindow, TheAboutBoxOverARunningDrill)
     EXPECT_FALSE(IsWindow(tooltip));
     EXPECT_EQ(GetFocus(), session.Control(ID_ANSWER));
     PostMessageA(Ui.Dialog, WM_COMMAND, ID_ABOUT, 0); // once closed, the box opens again, with the links' tooltips
-    EXPECT_NE(session.Window("#32770", "About Tallyra"), nullptr);
+    EXPECT_NE(session.Window(L"#32770", L"About Tallyra"), nullptr);
     EXPECT_EQ(SendMessageA(Ui.Tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
     session.Type("\r");
     session.Click(ID_EXIT);

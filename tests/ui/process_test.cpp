@@ -31,7 +31,7 @@ TEST(Process, ShowsItsBalloonAndClosedFromOutsideUnderTheAboutBoxEndsWithCodeZer
     ASSERT_TRUE(
         CreateProcessA(nullptr, program.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     HWND window = nullptr;
-    EXPECT_TRUE(Eventually([&] { return IsWindowVisible(window = FindWindowA("#32770", "Tallyra от Vestrin")); }));
+    EXPECT_TRUE(Eventually([&] { return IsWindowVisible(window = FindWindowW(L"#32770", L"Tallyra от Vestrin")); }));
     // A series shown for one second, and "?" clicked until it shows the balloon: once recall has begun.
     SetDlgItemTextA(window, ID_TIME, "1");
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_TIME, EN_KILLFOCUS), 0);
