@@ -31,7 +31,8 @@ inline std::vector<DWORD> ScreenPixels(const RECT& area)
 }
 
 // Once the dialog has done all it was asked, the part of the screen that the windows cover, as
-// the bitmap file of the picture of that name. The caret blinks, so it is left out.
+// the bitmap file of the picture of that name in the folder that TALLYRA_PICTURES names, if it
+// names one. The caret blinks, so it is left out.
 inline void TakePicture(DialogSession& session, const std::string& name, std::initializer_list<HWND> windows)
 {
     HideCaret(nullptr);
@@ -47,7 +48,10 @@ inline void TakePicture(DialogSession& session, const std::string& name, std::in
     const BITMAPINFOHEADER topRowFirst {sizeof topRowFirst, area.right - area.left, area.top - area.bottom, 1, 32};
     const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof topRowFirst;
     const BITMAPFILEHEADER file {0x4D42, static_cast<DWORD>(headers + pixels.size() * 4), 0, 0, headers};
-    std::ofstream out(TALLYRA_PICTURES "/" + name + ".bmp", std::ios::binary);
+    char folder[MAX_PATH];
+    if (!GetEnvironmentVariableA("TALLYRA_PICTURES", folder, sizeof folder))
+        return;
+    std::ofstream out(folder + ("/" + name) + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&topRowFirst), sizeof topRowFirst);
     out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4);

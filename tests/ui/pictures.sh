@@ -7,6 +7,7 @@
 #     pictures.sh REVIEWED_ROOT SHOWN_FOLDER WINDOW_TESTS [ARGS...]
 set -u
 reviewed=$1 shown=$2
+export TALLYRA_PICTURES=Z:$2
 shift 2
 rm -rf "$shown" && mkdir -p "$shown" || exit
 source "$(dirname "$0")/../../scripts/wine-session.sh"
@@ -16,9 +17,12 @@ if ! reviewed=$(wine_reviewed_pictures "$reviewed"); then
     exit 77
 fi
 status=0
-for shot in "$shown"/*.bmp; do
-    name=$(basename "$shot" .bmp)
-    if ! differing=$(compare -metric AE "$reviewed/$name.png" "$shot" "$shown/$name-difference.png" 2>&1); then
+for picture in "$reviewed"/*.png; do
+    name=$(basename "$picture" .png) shot=$shown/$name.bmp
+    if [[ ! -f "$shot" ]]; then
+        echo "FAIL: the $name was not taken"
+        status=1
+    elif ! differing=$(compare -metric AE "$picture" "$shot" "$shown/$name-difference.png" 2>&1); then
         echo "FAIL: the $name differs from its reviewed picture ($differing pixels): see $shown/$name-difference.png"
         status=1
     fi

@@ -11,9 +11,14 @@ namespace {
 
 constexpr DWORD CountdownRed = 0xE81100; // RGB(232, 17, 0), as a bitmap holds it
 constexpr DWORD Black = 0x000000;
+constexpr int MessageBoxText = 0xFFFF; // the id of a message box's text
 
 TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
 {
+    // A Russian system's code page, 1251, or UTF-8: the texts read the same in both.
+    char codePage[8] = "1251";
+    GetEnvironmentVariableA("TALLYRA_CODE_PAGE", codePage, sizeof codePage);
+    ASSERT_EQ(std::to_string(GetACP()), codePage);
     DialogSession session;
     TakePicture(session, "main-window", {Ui.Dialog});
     // Where the icon stands the dialog itself draws no countdown, as it shows when that place is
@@ -34,12 +39,12 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     }
     SetCursorPos(label.left + 5, label.top + 5);
     mouse_event(MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
-    const HWND menu = session.Window("#32768", nullptr);
+    const HWND menu = session.Window(L"#32768", nullptr);
     TakePicture(session, "right-click-menu", {Ui.Dialog, menu});
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
     SetCursorPos(0, 0); // away from the links and their tooltips
-    TakePicture(session, "about-box", {Ui.Dialog, session.Window("#32770", "About Tallyra")});
+    TakePicture(session, "about-box", {Ui.Dialog, session.Window(L"#32770", L"About Tallyra")});
     session.Type("\r");
 
     // A series of three shown for ten seconds, at its first, also as it is drawn anew when another
@@ -53,7 +58,7 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     TakePicture(session, "series-shown-drawn-anew", {Ui.Dialog});
     ASSERT_TRUE(session.WaitUntil([] { return Drill.Countdown == 9; }));
     TakePicture(session, "series-shown-a-second-later", {Ui.Dialog});
-    ASSERT_TRUE(session.Recalling());
+    ASSERT_TRUE(session.Recalling()) << DialogSession::Text(session.Control(ID_START));
     EXPECT_GE(GetTickCount() - started, 9950u); // the series was shown for its ten seconds
 
     // "?" shows the balloon; the answer field keeps the focus. Beside the pointer, within the
@@ -88,9 +93,12 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
         EXPECT_FALSE(IsWindowVisible(Ui.Balloon)) << press;
     }
     session.Type("\r");
-    TakePicture(session, "give-up", {Ui.Dialog, session.Window("#32770", "Вы не запомнили следующий ряд:")});
+    const HWND givenUp = session.Window(L"#32770", L"Вы не запомнили следующий ряд:");
+    TakePicture(session, "give-up", {Ui.Dialog, givenUp});
+    EXPECT_EQ(DialogSession::Text(GetDlgItem(givenUp, MessageBoxText)), "34,29,63");
     EXPECT_FALSE(IsWindowEnabled(Ui.Dialog)); // the box is modal to the window
     session.Type("\r");
+    EXPECT_EQ(DialogSession::Text(session.Control(ID_START)), "СТАРТ");
 
     // A series of 99 shown for a second, then given up.
     session.TabTo(ID_COUNT);
@@ -107,7 +115,9 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     session.Type("1\r");
     ASSERT_TRUE(session.Recalling());
     session.Type("34");
-    TakePicture(session, "praise", {Ui.Dialog, session.Window("#32770", "Браво!")});
+    const HWND praise = session.Window(L"#32770", L"Браво!");
+    TakePicture(session, "praise", {Ui.Dialog, praise});
+    EXPECT_EQ(DialogSession::Text(GetDlgItem(praise, MessageBoxText)), "Вы запомнили все цифры!");
     PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);
     PostMessageA(Ui.Dialog, WM_CLOSE, 0, 0);
     session.Settle();
