@@ -2,8 +2,8 @@
 # Checks the built executable where the tools could quietly make it differ from what the
 # program promises: a Windows GUI program of its processor, small, importing only the five
 # system libraries, with the resources it loads by number (kinds, ids, languages), classic
-# dialog templates, an extended menu, the fixed version, the version keys and values in their order and a manifest that
-# asks for the version-6 controls of its own processor.
+# dialog templates, an extended menu, the fixed version, the version keys and values in their order
+# and its translation, and a manifest that asks for the version-6 controls of its own processor.
 # Debian's python3-pefile reads the file; hence the system's own Python.
 import re
 import sys
@@ -20,6 +20,7 @@ def main(exe, processor, max_bytes):
     manifest = found.get((pefile.RESOURCE_TYPE['RT_MANIFEST'], 1, 0), b'')
     strings = [[(key.decode(), value.decode()) for key, value in table.entries.items()]
                for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for table in info.StringTable]
+    translations = [var.entry for info in pe.FileInfo[0] if info.Key == b'VarFileInfo' for var in info.Var]
     fixed = pe.VS_FIXEDFILEINFO[0]
     dotted = lambda high, low: f'{high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}'
     checks = {
@@ -35,6 +36,7 @@ def main(exe, processor, max_bytes):
         'version keys': (strings, [[('FileDescription', 'Brelmo Tallyra'), ('LegalCopyright', '© 2005 Игорь Вестрин'),
                                     ('FileVersion', '2.0'), ('ProductVersion', '1.03'),
                                     ('OriginalFilename', 'tallyra.exe')]]),
+        'version translation: US English, code page 0': (translations, [{b'Translation': '0x0409 0x0000'}]),
         'file and product version, OS (Win32), type (application), flags, subtype, date': (
             (dotted(fixed.FileVersionMS, fixed.FileVersionLS), dotted(fixed.ProductVersionMS, fixed.ProductVersionLS),
              fixed.FileOS, fixed.FileType, fixed.FileFlags, fixed.FileSubtype, fixed.FileDateMS, fixed.FileDateLS),
