@@ -43,6 +43,8 @@ def main(exe, processor, max_bytes):
             ('2.0.0.0', '1.3.0.0', 4, 1, 0, 0, 0, 0)),
         'manifest': (re.findall(rb'processorArchitecture="(\w+)"', manifest) + re.findall(rb'Controls"\s+version="([\d.]+)"', manifest),
                      [processor.encode()] * 2 + [b'6.0.0.0']),
+        'manifest elements, nothing else': (re.findall(rb'<(\w+)', manifest), [b'assembly', b'assemblyIdentity', b'description',
+                                            b'dependency', b'dependentAssembly', b'assemblyIdentity']),
     }
     problems = [f'{what}: {actual!r}, wanted {wanted!r}' for what, (actual, wanted) in checks.items() if actual != wanted]
     print(*('FAIL: ' + problem for problem in problems), f'{exe}: {len(pe.__data__)} bytes, {len(found)} resources, {len(problems)} problems', sep='\n')
