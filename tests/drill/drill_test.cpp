@@ -1,34 +1,43 @@
-#include "recording_dialog.h"
+#include "drill_model.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
-// A fresh process whose first tick count is 1: it draws the numbers 34, 29, 63, 46, 87, 83, 94.
 // Seen(): 301 is the sequence field, 311 the answer, 331 the count, 332 the time, 501 the start
 // button, 521 "?" and 531, 532 the range buttons.
 class Drilling : public ::testing::Test {
 protected:
     void SetUp() override { Drill = DrillState {}; }
-    // Recall of a series of the test's own choosing.
-    void RecallOf(std::vector<int> values)
-    {
-        Drill.ItemCount = static_cast<std::uint8_t>(values.size());
-        std::copy(values.begin(), values.end(), Drill.SequenceValues);
-        Drill.Phase = DrillPhase::Memorize;
-        Drill.RecallIndex = 0;
-        AdvancePhase(dialog);
-    }
 
     RecordingDialog dialog;
 };
 
-// The first number that matches is taken as typed. A paste gets past the field's digits-only style,
-// but text that is not all digits waits in the field, untaken, though read digit by digit each
-// of these would make the value beside it (" 4" makes 100, which no series holds).
+// A fresh process whose first tick count is 1 draws the numbers 34, 29, 63, 46, 87.
+TEST_F(Drilling, AFirstDrillShowsItsSeriesForItsSecondsAndGivingUpListsItAll)
+{
+    dialog.Focus(ID_COUNT);
+    dialog.texts[ID_COUNT] = "5"; // then Enter
+    dialog.OnStartStop();
+    EXPECT_EQ(dialog.Seen(),
+              "memorize, all of 5 in 3 s, countdown 3 | 34,29,63,46,87 |  | 5 | 3 | СТАРТ | disabled "
+              "311 331 332 501 521 531 532 | focus 0 | timer | boxes 0  | expects ");
+    for (int second = 0; second < 3; ++second)
+        dialog.OnTimer(TIMER_COUNTDOWN);
+    dialog.Type("34");
+    dialog.OnStartStop();
+    EXPECT_EQ(dialog.boxes, std::vector<std::string> {"Вы не запомнили следующий ряд:|34,29,63,46,87|34,"});
+}
+
+// With literal keys: the first text that matches is taken as typed, and only that hides the hint.
 TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
 {
-    RecallOf({7, 72, 7, 5, 7, 12});
+    Drill.ItemCount = 6;
+    std::copy_n(std::begin({7, 72, 7, 5, 7, 12}), 6, Drill.SequenceValues);
+    Drill.Phase = DrillPhase::Memorize;
+    AdvancePhase(dialog);
     const std::pair<std::string, std::string> steps[] = {{"7", "7,"},          {"7", "7,"},       {"2", "7,72,"},
                                                          {"0", "7,72,"},       {"7", "7,72,07,"}, {"05", "7,72,07,05,"},
                                                          {"17", "7,72,07,05,"}};
@@ -41,111 +50,87 @@ TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
     dialog.Change(ID_ANSWER, "7"); // the "1" of "17" deleted
     dialog.Type("12");
     EXPECT_EQ(dialog.boxes, std::vector<std::string> {"Браво!|Вы запомнили все цифры!|7,72,07,05,7,12"});
-    for (const auto& [pasted, value] :
-         {std::pair<std::string, int> {"0X", 40}, {"9\xD6", 0}, {"4 ", 24}, {" 4", 4}, {"Hv", 54}}) {
-        RecallOf({value, 1});
-        dialog.Change(ID_ANSWER, pasted);
-        EXPECT_EQ(dialog.texts[ID_SEQUENCE] + "|" + dialog.texts[ID_ANSWER], "|" + pasted);
-    }
 }
 
-// A drill, and what another program posts to the dialog or writes into a field it has disabled:
-// in each phase, what the window does not offer there changes nothing. On the way, a count or time
-// typed but not yet left comes into force as the drill starts, the series shows for its seconds,
-// giving up shows the whole series and hides the hint, and praise brings a round one value longer
-// and two seconds slower, of the same stream.
-TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
+// Thousands of actions in any order, of the user and of other programs, on the engine and on the model
+// of the rules alike: after each, and under each box, the window shows what the rules say.
+TEST(Walk, TheEngineShowsWhatTheRulesSayAfterEveryAction)
 {
-    const std::map<std::string, void (*)(DrillDialog&)> posted = {
-        {"СТАРТ", OnStartStop},         {"count left", OnCountCommitted},
-        {"time left", OnTimeCommitted}, {"answer changed", OnAnswerChanged},
-        {"?", OnHintClicked},           {"tick", [](DrillDialog& target) { OnTimer(target, TIMER_COUNTDOWN); }}};
-    // The other program has written 8 into count and time, and the value at the recall position
-    // into the answer field; then it posts all but what the window offers.
-    const auto nothingChangesByAllBut = [&](const std::set<std::string>& offered, const std::string& seen) {
-        const auto texts = dialog.texts;
-        dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = "8";
-        dialog.texts[ID_ANSWER] = std::to_string(Drill.SequenceValues[Drill.RecallIndex]);
-        EXPECT_EQ(dialog.Seen(), seen);
-        for (const auto& [name, action] : posted)
-            if (!offered.contains(name)) {
-                action(dialog);
-                EXPECT_EQ(dialog.Seen(), seen) << name;
-            }
-        dialog.texts = texts;
-    };
-    dialog.texts[ID_COUNT] = "5";
-    dialog.texts[ID_TIME] = "9"; // edited, but not left: not in force
-    dialog.focused = ID_COUNT;
-    OnStartStop(dialog);
-    nothingChangesByAllBut(
-        {"tick"},
-        "memorize, all of 5 in 3 s, countdown 3 | 34,29,63,46,87 | 34 | 8 | 8 | СТАРТ | disabled 311 "
-        "331 332 501 521 531 532 | focus 0 | timer | boxes 0 | expects ");
-    // The first tick is not the countdown's.
-    for (std::uintptr_t timer : {TIMER_COUNTDOWN + 1, TIMER_COUNTDOWN, TIMER_COUNTDOWN})
-        OnTimer(dialog, timer);
-    EXPECT_EQ(
-        dialog.Seen(),
-        "memorize, all of 5 in 3 s, countdown 1 | 34,29,63,46,87 |  | 5 | 9 | СТАРТ | disabled 311 331 332 501 521 "
-        "531 532 | focus 0 | timer | boxes 0 | expects ");
-    OnTimer(dialog, TIMER_COUNTDOWN);
-    OnHintClicked(dialog);
-    dialog.Focus(0); // another application is switched to, and back: the hint has gone
-    dialog.Focus(ID_ANSWER);
-    nothingChangesByAllBut({"СТАРТ", "answer changed", "?"},
-                           "recall, 0 of 5 in 3 s, icon |  | 34 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 "
-                           "532 | focus 311 | boxes 0 | expects 34");
-    dialog.Type("34");
-    dialog.Type("29");
-    dialog.hintShown = true;
-    dialog.whileBoxOpen = [&] {
-        nothingChangesByAllBut({},
-                               "recall, 2 of 5 in 3 s, icon | 34,29, | 63 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 "
-                               "332 531 532 | focus 311 | boxes 1 | expects ");
-    };
-    OnStartStop(dialog); // gives up
-    dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = "1";
-    dialog.numbersMode = false; // "0..9": the next draw, 83, has the low 4 bits 3
-    dialog.Focus(ID_COUNT);
-    dialog.Focus(ID_TIME); // left when Enter starts the drill
-    nothingChangesByAllBut(
-        {"СТАРТ", "count left", "time left"},
-        "idle, all of 1 in 3 s, icon |  | 34 | 8 | 8 | СТАРТ | disabled 311 521 | focus 332 | boxes 1 | expects ");
-    OnStartStop(dialog);
-    OnTimer(dialog, TIMER_COUNTDOWN);
-    OnHintClicked(dialog); // the one value of the series is the last one, and "?" shows it too
-    EXPECT_EQ(std::pair(dialog.hintShown, std::string(ExpectedValueText())), std::pair(true, std::string("3")));
-    dialog.whileBoxOpen = [&] {
-        nothingChangesByAllBut({},
-                               "recall, 1 of 1 in 1 s, icon | 3 | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 532 "
-                               "| focus 311 | boxes 2 | expects ");
-    };
-    dialog.Type("3");
-    EXPECT_EQ(dialog.boxes[0], "Вы не запомнили следующий ряд:|34,29,63,46,87|34,29,");
-    EXPECT_EQ(dialog.Seen(),
-              "idle, all of 2 in 3 s, icon |  |  | 2 | 3 | СТАРТ | disabled 311 521 | focus 501 | boxes 2 | expects ");
-}
-
-TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurtherThanNinetyNine)
-{
-    // Pasted, "9a" makes 90 + 49, more than a field shows, "9Ц" (0xD6 in code page 1251) 90 + 166 = 256,
-    // which wraps to 0,
-    // and ":" 58 - 48 = 10, a number in range that the field shows instead of the colon.
-    const std::tuple<std::string, int, std::string> cases[] = {{"", 1, "1"},      {"00", 1, "1"},   {"05", 5, "05"},
-                                                               {"123", 12, "12"}, {"9a", 99, "99"}, {"9\xD6", 1, "1"},
-                                                               {":", 10, "10"},   {"98", 98, "98"}};
-    for (const auto& [typed, taken, shown] : cases) {
-        dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = typed;
-        for (int control : {ID_COUNT, ID_TIME, 0}) // each left in turn
-            dialog.Focus(control);
-        EXPECT_EQ(std::tuple(+Drill.ItemCount, +Drill.ShowSeconds, dialog.texts[ID_COUNT], dialog.texts[ID_TIME]),
-                  std::tuple(taken, taken, shown, shown))
-            << typed;
+    // What another program can send in any phase, then what the user does where the window offers it.
+    const char* const actions[] = {
+        "Enter", "tick",     "?",          "answer changed", "count and time left", "answer left",
+        "set",   "focus to", "typed into", "keys",           "character deleted"};
+    const std::vector<int> offered[] = {
+        {0, 7, 8, 8, 8}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 7}, {9, 9, 9, 9, 9, 9, 9, 10, 10, 10, 2, 7, 0}};
+    const std::string texts[] = {"",   "0",  "00", "05",  "1",  "2", "3",  "4",
+                                 "12", "98", "99", "123", "9a", ":", " 4", "Ц"};
+    const int controls[] = {0, ID_ANSWER, ID_COUNT, ID_TIME, ID_START, ID_RANGE_DIGITS, ID_RANGE_NUMBERS};
+    for (std::uint32_t seed : {1u, 0u, 0x7FFFFFFFu, 3000000000u, 2024u, 77u}) {
+        Drill = DrillState {};
+        RecordingDialog dialog;
+        DrillModel model;
+        dialog.ticks = model.ticks = seed;
+        std::mt19937 random(seed);
+        const auto pick = [&](int choices) { return static_cast<int>(random() % choices); };
+        const int giveUpOdds = seed % 2 ? 30 : 2; // a user who gives up rarely, or often
+        std::string done; // the actions so far
+        for (int step = 0; step < 4000 && !::testing::Test::HasFailure(); ++step) {
+            const std::vector<int>& choices = offered[model.phase];
+            int action = pick(12) ? choices[pick(choices.size())] : pick(7);
+            if (model.phase == DrillModel::Recall && action == 0 && pick(giveUpOdds) != 0)
+                action = 9;
+            int control = controls[pick(7)];
+            control = model.disabled.contains(control) ? 0 : control;
+            const int field = pick(2) ? ID_COUNT : ID_TIME;
+            const int timer = pick(4) ? TIMER_COUNTDOWN : pick(3);
+            bool click = pick(2) && !model.disabled.contains(ID_START);
+            std::string text = texts[pick(std::size(texts))];
+            if (action == 9 && pick(4) != 0) // mostly the value expected next, with a leading 0 now and then
+                text = (pick(4) ? "" : "0") + std::to_string(model.series[model.index]);
+            done += std::string("\n  ") + actions[action] + " " + std::to_string(action == 7 ? control : field) +
+                (click ? " click" : "") + " '" + text + "'";
+            const auto act = [&](auto& side, int action) {
+                std::string answer = side.texts[ID_ANSWER];
+                switch (action) {
+                case 0:
+                    return (click ? side.Focus(ID_START) : void()), side.OnStartStop();
+                case 1:
+                    return side.OnTimer(timer);
+                case 2:
+                    return side.OnHintClicked();
+                case 3:
+                    return side.OnAnswerChanged();
+                case 4:
+                    return side.OnCountCommitted(), side.OnTimeCommitted();
+                case 5:
+                    return side.OnAnswerLostFocus();
+                case 6:
+                    return side.Change(click ? ID_ANSWER : field, text);
+                case 7: // a range button is chosen as it takes the focus
+                    side.numbersMode = control == ID_RANGE_NUMBERS || (control != ID_RANGE_DIGITS && side.numbersMode);
+                    return side.Focus(control);
+                case 8:
+                    return side.Focus(field), side.Change(field, text);
+                case 9:
+                    return side.Focus(ID_ANSWER), side.Type(text);
+                default: // the first or the last character
+                    return side.Change(ID_ANSWER, answer.erase(click || answer.empty() ? 0 : answer.size() - 1, 1));
+                }
+            };
+            dialog.whileBoxOpen = [&] {
+                click = false;
+                for (int posted = 0; posted < 6; ++posted) {
+                    EXPECT_EQ(dialog.Seen(), model.seenUnderBox) << "under the box, before " << actions[posted];
+                    act(dialog, posted);
+                }
+            };
+            act(model, action);
+            act(dialog, action);
+            ASSERT_EQ(dialog.Seen(), model.Seen())
+                << "seed " << seed << ", step " << step
+                << ", the last actions:" << done.substr(done.size() > 600 ? done.size() - 600 : 0);
+        }
     }
-    RecallOf(std::vector(99, 0));
-    dialog.Type(std::string(99, '0'));
-    EXPECT_EQ(dialog.texts[ID_COUNT] + "|" + dialog.texts[ID_TIME], "99|99");
 }
 
 } // namespace
