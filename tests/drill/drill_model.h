@@ -14,22 +14,26 @@ struct DrillModel : Controls<DrillModel> {
     int countdown = 0;
     int index = 0; // of the value expected next
     std::vector<int> series;
+    std::string seriesText;
     std::int64_t generator = -1; // seeded from the tick count at the first draw
     bool boxOpen = false;
     std::string seenUnderBox;
 
     std::string Seen()
     {
+        const char* const phases[] = {"idle", "memorize", "recall"};
+        const std::set<int> setUp {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS};
         const std::set<int> disabledIn[] = {
             {ID_ANSWER, ID_HINT},
             {ID_ANSWER, ID_HINT, ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS, ID_START},
-            {ID_COUNT, ID_TIME, ID_RANGE_DIGITS, ID_RANGE_NUMBERS}};
+            setUp};
         disabled = disabledIn[phase];
         texts[ID_START] = phase == Recall ? "ОСТАНОВИТЬ" : "СТАРТ";
         timerRunning = phase == Memorize;
-        return Describe(phase, phase == Recall ? std::to_string(index) : "all", count, time,
-                        phase == Memorize ? "countdown " + std::to_string(countdown) : "icon",
-                        phase == Recall && !boxOpen ? std::to_string(series[index]) : "");
+        return Controls::Seen(std::string(phases[phase]) + ", " + (phase == Recall ? std::to_string(index) : "all") +
+                                  " of " + std::to_string(count) + " in " + std::to_string(time) + " s, " +
+                                  (phase == Memorize ? "countdown " + std::to_string(countdown) : "icon"),
+                              phase == Recall && !boxOpen ? std::to_string(series[index]) : "");
     }
     // Lehmer's: state * 69621 mod (2^31 - 1); a number is the low 7 bits under 100, a digit the low 4 under 10.
     int Draw()
@@ -41,13 +45,6 @@ struct DrillModel : Controls<DrillModel> {
             generator = generator * 69621 % 2147483647;
         while ((generator & bits) >= (numbersMode ? 100 : 10));
         return static_cast<int>(generator & bits);
-    }
-    std::string Series() const
-    {
-        std::string text;
-        for (int value : series)
-            text += (text.empty() ? "" : ",") + std::to_string(value);
-        return text;
     }
     // Nothing acts while a box is open; closed, it leaves the drill idle.
     void ShowBox(const std::string& caption, const std::string& text)
@@ -65,18 +62,16 @@ struct DrillModel : Controls<DrillModel> {
 
     void OnStartStop()
     {
-        if (phase == Recall)
-            return ShowBox("Вы не запомнили следующий ряд:", Series());
-        // Disabled, the set-up controls and the start button lose the focus: what was typed there comes into force.
-        if (phase == Idle && focused != 0 && focused != ID_EXIT)
-            Focus(0);
-        if (phase == Idle) {
-            series.resize(count);
-            std::generate(series.begin(), series.end(), [this] { return Draw(); });
-            texts[ID_SEQUENCE] = Series();
-            countdown = time;
-            phase = Memorize;
-        }
+        if (phase != Idle)
+            return phase == Recall ? ShowBox("Вы не запомнили следующий ряд:", seriesText) : void();
+        Focus(0); // the set-up controls and the start button are disabled: what was typed there comes into force
+        series.resize(count);
+        seriesText.clear();
+        for (int& value : series)
+            seriesText += (seriesText.empty() ? "" : ",") + std::to_string(value = Draw());
+        texts[ID_SEQUENCE] = seriesText;
+        countdown = time;
+        phase = Memorize;
     }
     void OnTimer(std::uintptr_t timer)
     {
@@ -90,20 +85,16 @@ struct DrillModel : Controls<DrillModel> {
     void OnAnswerChanged()
     {
         const std::string typed = texts[ID_ANSWER].substr(0, 2);
-        if (phase != Recall || typed.find_first_not_of("0123456789") != std::string::npos || typed.empty() ||
+        if (phase != Recall || typed.empty() || typed.find_first_not_of("0123456789") != std::string::npos ||
             std::stoi(typed) != series[index])
             return;
         hintShown = false;
         texts[ID_SEQUENCE] += typed;
-        if (++index < count) {
-            texts[ID_SEQUENCE] += ",";
-            return Change(ID_ANSWER, "");
-        }
+        if (++index < count)
+            return texts[ID_SEQUENCE] += ",", Change(ID_ANSWER, "");
         ShowBox("Браво!", "Вы запомнили все цифры!");
-        count = std::min(count + 1, 99);
-        time = std::min(time + 2, 99);
-        texts[ID_COUNT] = std::to_string(count);
-        texts[ID_TIME] = std::to_string(time);
+        texts[ID_COUNT] = std::to_string(count = std::min(count + 1, 99));
+        texts[ID_TIME] = std::to_string(time = std::min(time + 2, 99));
     }
     void OnHintClicked() { hintShown = hintShown || phase == Recall; }
     void OnAnswerLostFocus() { hintShown = false; }
@@ -120,8 +111,9 @@ struct DrillModel : Controls<DrillModel> {
         if (phase != Idle)
             return;
         parameter = std::clamp(value, 1, 99);
-        const bool digits = typed.find_first_not_of("0123456789") == std::string::npos;
-        texts[field] = parameter == value && digits ? typed : std::to_string(parameter);
+        texts[field] = parameter == value && typed.find_first_not_of("0123456789") == std::string::npos
+            ? typed
+            : std::to_string(parameter);
     }
 };
 

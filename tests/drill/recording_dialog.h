@@ -34,10 +34,8 @@ struct Controls {
     void Focus(int control)
     {
         Side& side = static_cast<Side&>(*this);
-        if (const int left = std::exchange(focused, control); left == ID_COUNT)
-            side.OnCountCommitted();
-        else if (left == ID_TIME)
-            side.OnTimeCommitted();
+        if (const int left = std::exchange(focused, control); left == ID_COUNT || left == ID_TIME)
+            left == ID_COUNT ? side.OnCountCommitted() : side.OnTimeCommitted();
         else if (left == ID_ANSWER)
             side.OnAnswerLostFocus();
     }
@@ -53,19 +51,14 @@ struct Controls {
         if (control == ID_ANSWER)
             static_cast<Side&>(*this).OnAnswerChanged();
     }
-    // The phase, then what the user sees once the dialog is painted: the strip (the values recalled,
-    // or "all") with the series length and time, the countdown or the icon, the texts of the sequence,
-    // answer, count and time fields and the start button, the disabled controls, the one with the
-    // focus, the last box and the value "?" would show.
-    std::string Describe(int phase, const std::string& strip, int count, int time, const std::string& digits,
-                         const std::string& expects) const
+    // After the phase, the strip, the series length and time, and the countdown or the icon: the texts
+    // of the sequence, answer, count and time fields and the start button, the disabled controls, the one
+    // with the focus, the last box and the value "?" would show.
+    std::string Seen(std::string seen, const std::string& expects) const
     {
-        const char* const phases[] = {"idle", "memorize", "recall"};
-        std::string seen = std::string(phases[phase]) + ", " + strip + " of " + std::to_string(count) + " in " +
-            std::to_string(time) + " s, " + digits + " |";
         for (const auto& [control, text] : texts)
-            seen += " " + text + " |";
-        seen += " disabled";
+            seen += " | " + text;
+        seen += " | disabled";
         for (int control : disabled)
             seen += " " + std::to_string(control);
         return seen + " | focus " + std::to_string(focused) + (timerRunning ? " | timer" : "") +
@@ -117,14 +110,18 @@ public:
     void OnCountCommitted() { ::OnCountCommitted(*this); }
     void OnTimeCommitted() { ::OnTimeCommitted(*this); }
 
+    // What the user sees once the dialog is painted: the strip shows the values recalled, or "all".
     std::string Seen()
     {
+        const char* const phases[] = {"idle", "memorize", "recall"};
         if (strip.empty())
             strip = Drill.Phase == DrillPhase::Recall ? std::to_string(Drill.RecallIndex) : "all";
         if (digits.empty())
             digits = "countdown " + std::to_string(Drill.Countdown);
-        return Describe(static_cast<int>(Drill.Phase), strip, Drill.ItemCount, Drill.ShowSeconds, digits,
-                        ExpectedValueText());
+        return Controls::Seen(std::string(phases[static_cast<int>(Drill.Phase)]) + ", " + strip + " of " +
+                                  std::to_string(Drill.ItemCount) + " in " + std::to_string(Drill.ShowSeconds) +
+                                  " s, " + digits,
+                              ExpectedValueText());
     }
 };
 
