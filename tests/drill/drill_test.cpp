@@ -93,7 +93,8 @@ TEST(Drill, ShowsWhatTheRulesSayAfterEveryActionOfAWalk)
             dialog.whileBoxOpen = [&] {
                 click = false;
                 for (int posted = 0; posted < 4; ++posted) {
-                    EXPECT_EQ(dialog.Seen(), model.seenUnderBox) << "under the box, before " << names[posted];
+                    EXPECT_EQ(dialog.Seen(), model.seenUnderBox)
+                        << "seed " << seed << ", step " << step << ", under the box, before " << names[posted];
                     act(dialog, posted);
                 }
             };
