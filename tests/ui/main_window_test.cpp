@@ -206,8 +206,9 @@ TEST(MainWindow, TheKeyboardInEachPhase)
     EXPECT_EQ(Focused(), "СТАРТ");
 }
 
-// Each start of the program draws a series of its own.
-TEST(MainWindow, TwoStartsDrawTwoSeries)
+// Each start of the program draws a series of its own. "ВЫХОД" closes the window at once while the
+// series is shown.
+TEST(MainWindow, TwoStartsDrawTwoSeriesEachClosedWhileShown)
 {
     std::string series[2];
     for (std::string& drawn : series) {
@@ -217,6 +218,9 @@ TEST(MainWindow, TwoStartsDrawTwoSeries)
         DialogSession session;
         session.Type("\r");
         drawn = DialogSession::Text(Ui.Sequence);
+        session.Click(ID_EXIT);
+        EXPECT_TRUE(session.WaitUntil([&] { return session.ended; }));
+        EXPECT_EQ(Drill.Phase, DrillPhase::Memorize);
     }
     EXPECT_NE(series[0], series[1]);
 }

@@ -60,6 +60,12 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
     TakePicture(session, "series-shown-a-second-later", {Ui.Dialog});
     ASSERT_TRUE(session.Recalling()) << DialogSession::Text(session.Control(ID_START));
     EXPECT_GE(GetTickCount() - started, 9950u); // the series was shown for its ten seconds
+    // As recall begins no strip is drawn: its place inside the edge shows the background's greys.
+    session.Settle();
+    RECT strip = {142, 86, 270, 100};
+    MapWindowPoints(Ui.Dialog, nullptr, reinterpret_cast<POINT*>(&strip), 2);
+    const auto grey = [](DWORD pixel) { return pixel == (pixel & 0xFF) * 0x010101; };
+    EXPECT_TRUE(std::ranges::all_of(ScreenPixels(strip), grey));
 
     // "?" shows the balloon; the answer field keeps the focus. Beside the pointer, within the
     // balloon's rectangle, the mouse goes through. The balloon goes with the window when it is
@@ -92,6 +98,21 @@ TEST(Pictures, EveryWindowThroughADrillLooksAsReviewed)
         SendMessageA(Ui.Balloon, press, 0, MAKELPARAM(25, 30));
         EXPECT_FALSE(IsWindowVisible(Ui.Balloon)) << press;
     }
+    // A shown balloon stays where it was when the window moves; "?" then shows it under the field again.
+    session.Click(ID_HINT);
+    RECT window;
+    GetWindowRect(Ui.Dialog, &window);
+    SetWindowPos(Ui.Dialog, nullptr, window.left + 40, window.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT left;
+    GetWindowRect(Ui.Balloon, &left);
+    session.Click(ID_HINT);
+    RECT field;
+    GetWindowRect(session.Control(ID_ANSWER), &field);
+    GetWindowRect(Ui.Balloon, &balloon);
+    // Its place under the field before the window moved 40 pixels right and 30 down, and after.
+    EXPECT_EQ(std::tuple(left.left, left.top, balloon.left, balloon.top),
+              std::tuple(field.left + 21 - 40, field.bottom - 7 - 30, field.left + 21, field.bottom - 7));
+    SetWindowPos(Ui.Dialog, nullptr, window.left, window.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     session.Type("\r");
     const HWND givenUp = session.Window(L"#32770", L"Вы не запомнили следующий ряд:");
     TakePicture(session, "give-up", {Ui.Dialog, givenUp});
