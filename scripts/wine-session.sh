@@ -91,19 +91,23 @@ wine_machine_runs_32bit() {
     return $((status != 0))
 }
 
-# Install whatever is missing from WINE_SESSION_PACKAGES (plus any extra
-# package names given as arguments).  Runs `apt-get update` at most once per
-# shell, and not at all when everything is already there.
+_wine_session_apt_failed() {
+    _wine_session_log "$1"
+    sed 's/^/    /' <<<"$_WINE_SESSION_APT_FAILED" >&2
+}
+_wine_session_installed() { [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) == "install ok installed" ]]; }
+
+# Install whatever is missing from WINE_SESSION_PACKAGES (plus any extra package names given as
+# arguments).  Runs `apt-get update` at most once per shell, and not at all when everything is
+# already there.  A package list that cannot be read (a mirror in the middle of a sync, a source
+# that is gone) stops nothing: what can be installed is.  Names each package that cannot be,
+# with the lists that failed and what to do, and then fails.
 wine_install_packages() {
-    local pkgs=("${WINE_SESSION_PACKAGES[@]}" "$@")
-    local missing=() p status
-    for p in "${pkgs[@]}"; do
-        status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-        [[ "$status" == "install ok installed" ]] || missing+=("$p")
+    local missing=() failed=() p
+    for p in "${WINE_SESSION_PACKAGES[@]}" "$@"; do
+        _wine_session_installed "$p" || missing+=("$p")
     done
-    if ((${#missing[@]} == 0)); then
-        return 0
-    fi
+    ((${#missing[@]})) || return 0
     _wine_session_log "installing: ${missing[*]}"
 
     local sudo=()
@@ -120,13 +124,35 @@ wine_install_packages() {
         "${sudo[@]}" dpkg --add-architecture i386 || return 1
         _WINE_SESSION_APT_UPDATED=
     fi
+    local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -q)
     if [[ -z "${_WINE_SESSION_APT_UPDATED:-}" ]]; then
-        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-            apt-get update -q </dev/null || return 1
+        local log
+        log=$(mktemp) || return 1
+        "${apt[@]}" update </dev/null 2>&1 | tee "$log" >&2 || true
+        _WINE_SESSION_APT_FAILED=$(grep '^E: ' "$log" || true)
+        rm -f "$log"
         _WINE_SESSION_APT_UPDATED=1
+        [[ -z "$_WINE_SESSION_APT_FAILED" ]] ||
+            _wine_session_apt_failed "apt could not read every package list; going on with those it has:"
     fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+    # All at once; where that fails, one by one, so that one that cannot be installed keeps out no other.
+    if ! "${apt[@]}" install -y --no-install-recommends "${missing[@]}" </dev/null; then
+        for p in "${missing[@]}"; do
+            "${apt[@]}" install -y --no-install-recommends "$p" </dev/null || true
+        done
+    fi
+    for p in "${missing[@]}"; do
+        _wine_session_installed "$p" || failed+=("$p")
+    done
+    ((${#failed[@]})) || return 0
+    _wine_session_log "could not install: ${failed[*]}"
+    if [[ -n "${_WINE_SESSION_APT_FAILED:-}" ]]; then
+        _wine_session_apt_failed "apt could not read these package lists, which may hold them or what they need:"
+        _wine_session_log "try again later (a mirror in the middle of a sync serves such lists for a while), or mend that source"
+    fi
+    [[ " ${failed[*]}" != *:i386* ]] ||
+        _wine_session_log "without 32-bit Wine, TALLYRA_32BIT=no runs the x86_64 twin instead of the product"
+    return 1
 }
 
 # Installs what the build and the tests need, and 32-bit Wine where this machine runs
