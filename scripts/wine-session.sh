@@ -11,7 +11,7 @@
 #
 # or, to run the program itself: wine_build_program, then wine_start_program DIR SECONDS.
 #
-# Calling Wine directly ("${WINE_SESSION_RUN[@]}") works too, but then a process the program leaves
+# Calling Wine directly (wine_in_locale "${WINE_SESSION_RUN[@]}") works too, but then a process the program leaves
 # behind (a child, or explorer.exe restarting the virtual desktop) keeps the
 # caller's stdout open; in $(...) or under ctest that waits until it exits.
 # wine-exec avoids that.
@@ -24,19 +24,15 @@
 #     WINE64             /usr/lib/wine/wine64
 #     WINEDEBUG          -all
 #     WINEDLLOVERRIDES   mscoree,mshtml=   (no Mono/Gecko install prompts)
-#     LOCPATH, LC_ALL    private ru_RU.UTF-8 locale, so Wine's ANSI code page is 1251
-#     WINE_SESSION_LOCPATH, WINE_SESSION_LC_ALL   the same two values; wine-exec
-#                        uses these, so LC_ALL=C in a caller does not matter
+#     WINE_SESSION_LOCPATH, WINE_SESSION_LC_ALL   a private ru_RU.UTF-8 locale, from which Wine
+#                        takes its ANSI code page (1251); given to Wine alone (wine_in_locale), so
+#                        that the caller's awk, printf and sort keep theirs
 #     WINE_SESSION_DIR, WINE_SESSION_XVFB_PID
 #     WINE_SESSION_NO_32BIT   empty where 32-bit programs run, else why they cannot
 #
-# LC_ALL=ru_RU.UTF-8 reaches every child process of the shell: awk and
-# /usr/bin/printf print decimal commas, sort orders differently, tools may
-# answer in Russian.  Put LC_ALL=C in front of commands where that matters.
-#
 # The prefix also gets a copy of Wine's own fonts (see _wine_session_install_fonts): the
 # dialogs' "MS Sans Serif" is then Wine's raster face of that name, as on Windows, and
-# "MS Shell Dlg" is Tahoma.  wine_dialog_face_truetype makes "MS Sans Serif" a TrueType face.
+# "MS Shell Dlg" is Tahoma.
 #
 # Every Wine call here runs under `timeout`; the processes Wine leaves running
 # write to log files under <dir>, never to the caller's pipes.  Works under
@@ -299,46 +295,30 @@ _wine_session_desktop_set() {
     ' "$reg"
 }
 
-# Where wine_dialog_face_truetype sets the raster "MS Sans Serif" aside, while it is.
-_wine_session_face_aside() { echo "${WINEPREFIX%/}-raster-sans-serif"; }
-_wine_session_substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+# Runs a command with the session's Russian locale: Wine takes its ANSI code page from it.
+wine_in_locale() { env LOCPATH="$WINE_SESSION_LOCPATH" LC_ALL="$WINE_SESSION_LC_ALL" "$@"; }
 
-# Runs the prefix as a machine without the raster "MS Sans Serif" would: the dialogs'
-# "MS Sans Serif" becomes Tahoma, a TrueType face, whose version-6 edit controls bring
-# margins of their own.  Undone by wine_dialog_face_restore.
-wine_dialog_face_truetype() {
-    local aside
-    aside=$(_wine_session_face_aside)
-    mkdir "$aside" && mv "$WINEPREFIX/drive_c/windows/Fonts"/{sserif*.fon,ms_sans_serif.ttf} "$aside"/ &&
-        timeout 60 "${WINE_SESSION_RUN[@]}" reg add "$_wine_session_substitutes" /v "MS Sans Serif" /d Tahoma /f </dev/null >/dev/null 2>&1
+# Runs Wine's loader (wineboot, reg, ...) in the session, for at most SECONDS, its output to LOG.
+_wine_session_wine() {
+    local seconds=$1 log=$2
+    shift 2
+    wine_in_locale timeout "$seconds" "${WINE_SESSION_RUN[@]}" "$@" </dev/null >>"$log" 2>&1
 }
 
-# Wine 10 also loads the fonts of its own data folder, /usr/share/wine/fonts, which no prefix can
-# take away, and a face that is there is never substituted.  The program then runs where a copy of
-# that folder without the raster face stands in its place, in a mount namespace of its own
-# (unprivileged through a user namespace that maps the caller to itself).  Prints the command
-# that runs a program so, to go in front of it.
-wine_dialog_face_truetype_runner() {
-    local own=/usr/share/wine/fonts copy
-    copy="$(_wine_session_face_aside)-wine-fonts"
-    [[ -d "$own" ]] || return 0
-    if [[ ! -d "$copy" ]]; then
-        mkdir -p "$copy.new" && cp "$own"/* "$copy.new"/ &&
-            rm -f "$copy.new"/{sserif*.fon,ms_sans_serif.ttf} && mv "$copy.new" "$copy" || return 1
-    fi
-    local unshare=(unshare --mount)
-    [[ $(id -u) -eq 0 ]] || unshare=(unshare --user --map-current-user --mount)
-    printf '%s\n' "${unshare[@]}" sh -c 'mount --bind "$0" "$1" && shift && exec "$@"' "$copy" "$own"
+# Stops the session's wineserver, and with it every Wine process of the prefix, and waits until
+# it is gone (at once if none is running).
+_wine_session_stop_server() {
+    timeout 30 "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+    timeout 30 "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
 }
 
-# Puts the raster face back where it was set aside, also by a run that was killed before it
-# could undo it itself.  Does nothing otherwise.
-wine_dialog_face_restore() {
-    local aside
-    aside=$(_wine_session_face_aside)
-    [[ -d "$aside" ]] || return 0
-    timeout 60 "${WINE_SESSION_RUN[@]}" reg delete "$_wine_session_substitutes" /v "MS Sans Serif" /f </dev/null >/dev/null 2>&1
-    find "$aside" -type f -exec mv -t "$WINEPREFIX/drive_c/windows/Fonts" {} + && rmdir "$aside"
+# Starts the persistent server: system processes (services.exe, explorer.exe, ...) stay up
+# between runs, so a program starts in a fraction of a second.  Called directly, because
+# Debian's /usr/bin/wineserver wrapper adds -p0.
+_wine_session_start_server() {
+    wine_in_locale timeout 30 "$WINESERVER" -p </dev/null >>"$WINE_SESSION_DIR/wineserver.log" 2>&1 && return
+    _wine_session_log "wineserver -p failed; see $WINE_SESSION_DIR/wineserver.log"
+    return 1
 }
 
 _wine_session_install_fonts() {
@@ -393,14 +373,8 @@ wine_session_start() {
     export WINE64="$WINE_SESSION_WINE64"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    export LOCPATH="$locdir"
-    # Kept separately so that wine-exec still runs Wine in code page 1251 when
-    # a caller overrides LC_ALL (LC_ALL=C ctest ...).
     export WINE_SESSION_LOCPATH="$locdir"
     export WINE_SESSION_LC_ALL=ru_RU.UTF-8
-    # bash itself cannot load the locale (it does not re-read LOCPATH) and
-    # says so; only the child processes need it.
-    { export LC_ALL=ru_RU.UTF-8; } 2>/dev/null
 
     # 32-bit programs run where the kernel runs 32-bit code and 32-bit Wine is installed;
     # otherwise WINE_SESSION_NO_32BIT says why not, and wine-exec skips them.
@@ -418,10 +392,7 @@ wine_session_start() {
 
     # Leftovers of an earlier run in the same folder that did not stop cleanly.
     _wine_session_kill_pidfile "$dir/xvfb.pid" Xvfb
-    if [[ -d "$WINEPREFIX" ]]; then
-        timeout 30 "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
-        timeout 30 "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
-    fi
+    [[ ! -d "$WINEPREFIX" ]] || _wine_session_stop_server
     # With 32-bit Wine installed a new prefix is a WoW64 one; one made before it was
     # installed (or removed) is made anew.
     local kind=win64
@@ -442,31 +413,20 @@ wine_session_start() {
     # folder is fine for wineboot -i.
     mkdir -p "$WINEPREFIX"
 
-    # Persistent server: system processes (services.exe, explorer.exe, ...)
-    # stay up between runs, so a program starts in a fraction of a second.  Called
-    # directly, because Debian's /usr/bin/wineserver wrapper adds -p0.
-    timeout 30 "$WINESERVER" -p </dev/null >>"$dir/wineserver.log" 2>&1 || {
-        _wine_session_log "wineserver -p failed; see $dir/wineserver.log"
-        wine_session_stop
-        return 1
-    }
+    _wine_session_start_server || { wine_session_stop; return 1; }
 
     # Create the prefix, or bring it up to date.  The processes wineboot
     # leaves behind write to the log, not to our caller's pipes.
+    local boot=(wineboot)
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         _wine_session_log "creating Wine prefix in $WINEPREFIX"
-        timeout 600 "${WINE_SESSION_RUN[@]}" wineboot -i </dev/null >>"$dir/wineboot.log" 2>&1 || {
-            _wine_session_log "wineboot -i failed; see $dir/wineboot.log"
-            wine_session_stop
-            return 1
-        }
-    else
-        timeout 300 "${WINE_SESSION_RUN[@]}" wineboot </dev/null >>"$dir/wineboot.log" 2>&1 || {
-            _wine_session_log "wineboot failed; see $dir/wineboot.log"
-            wine_session_stop
-            return 1
-        }
+        boot+=(-i)
     fi
+    _wine_session_wine 600 "$dir/wineboot.log" "${boot[@]}" || {
+        _wine_session_log "${boot[*]} failed; see $dir/wineboot.log"
+        wine_session_stop
+        return 1
+    }
 
     # Wine's own fonts (Tahoma for MS Shell Dlg, Marlett for the caption
     # buttons, MS Sans Serif, ...).  This Wine build does not pick them up from
@@ -474,28 +434,21 @@ wine_session_start() {
     # the caption buttons as the letters "0 1 r".  Copies in C:\windows\Fonts
     # are found.
     _wine_session_install_fonts || { wine_session_stop; return 1; }
-    wine_dialog_face_restore
 
     # Virtual desktop: bare Xvfb has no window manager, so without it windows
     # get no caption and focus goes astray.
     if ! _wine_session_desktop_set; then
-        if ! timeout 60 "${WINE_SESSION_RUN[@]}" reg add 'HKCU\Software\Wine\Explorer' \
-                /v Desktop /t REG_SZ /d Default /f </dev/null >>"$dir/reg.log" 2>&1 ||
-           ! timeout 60 "${WINE_SESSION_RUN[@]}" reg add 'HKCU\Software\Wine\Explorer\Desktops' \
-                /v Default /t REG_SZ /d 1280x1024 /f </dev/null >>"$dir/reg.log" 2>&1; then
+        local key='HKCU\Software\Wine\Explorer'
+        if ! _wine_session_wine 60 "$dir/reg.log" reg add "$key" /v Desktop /d Default /f ||
+            ! _wine_session_wine 60 "$dir/reg.log" reg add "$key\Desktops" /v Default /d 1280x1024 /f; then
             _wine_session_log "setting the virtual desktop failed; see $dir/reg.log"
             wine_session_stop
             return 1
         fi
         # The desktop process that wineboot left running has no virtual desktop;
         # a fresh server starts the next one with it.
-        timeout 30 "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
-        timeout 30 "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
-        timeout 30 "$WINESERVER" -p </dev/null >>"$dir/wineserver.log" 2>&1 || {
-            _wine_session_log "wineserver -p failed; see $dir/wineserver.log"
-            wine_session_stop
-            return 1
-        }
+        _wine_session_stop_server
+        _wine_session_start_server || { wine_session_stop; return 1; }
     fi
     return 0
 }
@@ -504,24 +457,12 @@ wine_session_start() {
 # prefix) and our Xvfb.  Safe to call twice, or without a session.
 wine_session_stop() {
     local dir=${WINE_SESSION_DIR:-}
-    if [[ -n "$dir" && -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]]; then
-        local ws=${WINESERVER:-/usr/lib/wine/wineserver64}
-        timeout 30 "$ws" -k </dev/null >/dev/null 2>&1 || true
-        # -w returns once the server is gone (at once if none is running).
-        timeout 30 "$ws" -w </dev/null >/dev/null 2>&1 || true
+    if [[ -n "$dir" ]]; then
+        [[ ! -d "$WINEPREFIX" ]] || _wine_session_stop_server
+        _wine_session_kill_pidfile "$dir/xvfb.pid" Xvfb
+        rm -f "$dir/xvfb.display"
     fi
-    local pid=${WINE_SESSION_XVFB_PID:-}
-    if [[ -n "$pid" ]]; then
-        kill "$pid" 2>/dev/null || true
-        local i
-        for ((i = 0; i < 50; i++)); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-        [[ -n "$dir" ]] && rm -f "$dir/xvfb.pid" "$dir/xvfb.display"
-    fi
+    [[ -z "${WINE_SESSION_XVFB_PID:-}" ]] || wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
     WINE_SESSION_XVFB_PID=
     WINE_SESSION_DIR=
     return 0

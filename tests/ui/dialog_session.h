@@ -24,8 +24,10 @@ class DialogSession {
 public:
     bool ended = false; // the dialog's modal loop has returned
 
-    DialogSession()
+    // The main dialog from its template, in the face named instead of the template's if one is.
+    explicit DialogSession(std::wstring_view face = {})
     {
+        template_ = MainTemplate(face);
         // Once per process, as the program's start-up does; the test's own fiber is the thread's.
         [[maybe_unused]] static const bool started = [] {
             InitCommonControls();
@@ -110,15 +112,36 @@ private:
     // The dialog's fiber: the dialog's life, then back to the test for good.
     static void CALLBACK RunDialog(void* session)
     {
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialog, 0);
-        static_cast<DialogSession*>(session)->ended = true;
+        auto* self = static_cast<DialogSession*>(session);
+        const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(self->template_.data());
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, nullptr, MainDialog, 0);
+        self->ended = true;
         for (;;)
             SwitchToFiber(test_);
+    }
+    // A copy of the main dialog's template, in another face if one is named.  After the header come
+    // the menu, the class and the title, each a string or 0xFFFF and a number, then the point size
+    // and the face; the items follow, each on a DWORD boundary from the start, so they move by whole DWORDs.
+    static std::wstring MainTemplate(std::wstring_view face)
+    {
+        const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), RT_DIALOG);
+        const std::wstring_view original(static_cast<const wchar_t*>(LockResource(LoadResource(nullptr, found))),
+                                         SizeofResource(nullptr, found) / sizeof(wchar_t));
+        if (face.empty())
+            return std::wstring(original);
+        size_t at = sizeof(DLGTEMPLATE) / sizeof(wchar_t);
+        for (int field = 0; field < 3; ++field)
+            at = original[at] == 0xFFFF ? at + 2 : original.find(L'\0', at) + 1;
+        std::wstring copy(original.substr(0, at + 1)); // up to the point size
+        copy.append(face);
+        copy.resize((copy.size() + 2) & ~size_t {1}); // the face's closing zero, and a DWORD boundary
+        return copy.append(original.substr((original.find(L'\0', at + 1) + 2) & ~size_t {1})); // the items
     }
     static void CALLBACK BackToTheTest(HWND, UINT, UINT_PTR, DWORD) { SwitchToFiber(test_); }
 
     static inline void* test_ = nullptr;
     void* dialog_ = nullptr;
+    std::wstring template_; // the main dialog's template, which the dialog is made from
 };
 
 #endif

@@ -11,30 +11,30 @@
 
 namespace {
 
-// The session's dialog face is the raster "MS Sans Serif"; this test runs again where it is a
-// TrueType face (WINE_SESSION_DIALOG_FACE=truetype), whose version-6 edit brings margins of its own.
+// The template's face is the raster "MS Sans Serif"; a machine without it gives the dialog a
+// TrueType face, as Tahoma is, whose version-6 edit brings margins of its own.
 TEST(MainWindow, CountAndTimeTakeTwoTypedDigitsWhenLeft)
 {
-    DialogSession session;
-    TEXTMETRICA font;
-    const HDC dc = GetDC(session.Control(ID_COUNT));
-    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(session.Control(ID_COUNT), WM_GETFONT, 0, 0)));
-    GetTextMetricsA(dc, &font);
-    ReleaseDC(session.Control(ID_COUNT), dc);
-    const bool trueTypeFace = (font.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
-    const bool trueTypeAsked = GetEnvironmentVariableA("WINE_SESSION_DIALOG_FACE", nullptr, 0) > 0;
-    ASSERT_EQ(trueTypeFace, trueTypeAsked);
-    // The keys typed, what the field shows once left, and the value that comes into force.
-    const std::tuple<const char*, const char*, int> cases[] = {
-        {"99", "99", 99}, {"05", "05", 5}, {"123", "12", 12}, {"4a", "4", 4}, {"\b", "1", 1}};
-    for (int id : {ID_COUNT, ID_TIME})
-        for (const auto& [keys, shown, value] : cases) {
-            session.TabTo(id);
-            session.Type(std::string(keys) + "\t");
-            const int taken = id == ID_COUNT ? Drill.ItemCount : Drill.ShowSeconds;
-            EXPECT_EQ(std::pair(session.Text(session.Control(id)), taken), std::pair(std::string(shown), value))
-                << keys;
-        }
+    for (const auto& [face, trueType] : {std::pair(L"MS Sans Serif", false), std::pair(L"Tahoma", true)}) {
+        DialogSession session(face);
+        TEXTMETRICA font;
+        const HDC dc = GetDC(session.Control(ID_COUNT));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(session.Control(ID_COUNT), WM_GETFONT, 0, 0)));
+        GetTextMetricsA(dc, &font);
+        ReleaseDC(session.Control(ID_COUNT), dc);
+        ASSERT_EQ((font.tmPitchAndFamily & TMPF_TRUETYPE) != 0, trueType) << face;
+        // The keys typed, what the field shows once left, and the value that comes into force.
+        const std::tuple<const char*, const char*, int> cases[] = {
+            {"99", "99", 99}, {"05", "05", 5}, {"123", "12", 12}, {"4a", "4", 4}, {"\b", "1", 1}};
+        for (int id : {ID_COUNT, ID_TIME})
+            for (const auto& [keys, shown, value] : cases) {
+                session.TabTo(id);
+                session.Type(std::string(keys) + "\t");
+                const int taken = id == ID_COUNT ? Drill.ItemCount : Drill.ShowSeconds;
+                EXPECT_EQ(std::pair(session.Text(session.Control(id)), taken), std::pair(std::string(shown), value))
+                    << keys << " under " << face;
+            }
+    }
 }
 
 // Wine hands http: and mailto: addresses to the programs named in HKCU\Software\Wine\WineBrowser,
