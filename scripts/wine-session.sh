@@ -17,7 +17,8 @@
 # wine-exec avoids that.
 #
 # wine_session_start exports:
-#     DISPLAY            the private Xvfb display (1280x1024x24), or WINE_SESSION_DISPLAY if set
+#     DISPLAY            the private Xvfb display (1280x1024x24) with a virtual desktop, or
+#                        WINE_SESSION_DISPLAY if set, where windows are top-level windows of their own
 #     WINEPREFIX         <dir>/prefix (64-bit, WoW64 with 32-bit Wine; kept between runs)
 #     WINEARCH           win64
 #     WINESERVER         the real wineserver binary (not the Debian wrapper)
@@ -435,9 +436,10 @@ wine_session_start() {
     # are found.
     _wine_session_install_fonts || { wine_session_stop; return 1; }
 
-    # Virtual desktop: bare Xvfb has no window manager, so without it windows
-    # get no caption and focus goes astray.
-    if ! _wine_session_desktop_set; then
+    # Virtual desktop on the session's own Xvfb: bare Xvfb has no window manager, so without it
+    # windows get no caption and focus goes astray.  On a caller's screen the windows are
+    # top-level windows of their own, as any other program's.
+    if [[ -z "${WINE_SESSION_DISPLAY:-}" ]] && ! _wine_session_desktop_set; then
         local key='HKCU\Software\Wine\Explorer'
         if ! _wine_session_wine 60 "$dir/reg.log" reg add "$key" /v Desktop /d Default /f ||
             ! _wine_session_wine 60 "$dir/reg.log" reg add "$key\Desktops" /v Default /d 1280x1024 /f; then
