@@ -1,110 +1,183 @@
-#include "drill_model.h"
+#include "recording_dialog.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
 
-// A fresh process whose first tick count is 1 draws the numbers 34, 29, 63, 46, 87.
-TEST(Drill, AFirstDrillShowsItsSeriesAndGivingUpListsItAll)
-{
-    Drill = DrillState {};
+// A fresh process whose first tick count is 1: it draws the numbers 34, 29, 63, 46, 87, 83, 94.
+// Seen(): 301 is the sequence field, 311 the answer, 331 the count, 332 the time, 501 the start
+// button, 521 "?" and 531, 532 the range buttons.
+class Drilling : public ::testing::Test {
+protected:
+    void SetUp() override { Drill = DrillState {}; }
+    // Recall of a series of the test's own choosing.
+    void RecallOf(std::vector<int> values)
+    {
+        Drill.ItemCount = static_cast<std::uint8_t>(values.size());
+        std::copy(values.begin(), values.end(), Drill.SequenceValues);
+        Drill.Phase = DrillPhase::Memorize;
+        Drill.RecallIndex = 0;
+        AdvancePhase(dialog);
+    }
+
     RecordingDialog dialog;
-    dialog.Focus(ID_COUNT);
-    dialog.texts[ID_COUNT] = "5"; // then Enter
-    dialog.OnStartStop();
-    EXPECT_EQ(dialog.texts[ID_SEQUENCE], "34,29,63,46,87");
-    for (int second = 0; second < 3; ++second)
-        dialog.OnTimer(TIMER_COUNTDOWN);
-    dialog.Type("34");
-    dialog.OnStartStop();
-    EXPECT_EQ(dialog.boxes, std::vector<std::string> {"Вы не запомнили следующий ряд:|34,29,63,46,87|34,"});
+};
+
+// The first number that matches is taken as typed. A paste gets past the field's digits-only style,
+// but text that is not all digits waits in the field, untaken, though read digit by digit each
+// of these would make the value beside it (" 4" makes 100, which no series holds).
+TEST_F(Drilling, TheFirstNumberThatMatchesIsTakenAsTypedAndOnlyThatHidesTheHint)
+{
+    RecallOf({7, 72, 7, 5, 7, 12, 7});
+    const std::pair<std::string, std::string> steps[] = {{"7", "7,"},          {"7", "7,"},       {"2", "7,72,"},
+                                                         {"0", "7,72,"},       {"7", "7,72,07,"}, {"05", "7,72,07,05,"},
+                                                         {"17", "7,72,07,05,"}};
+    for (const auto& [keys, recalled] : steps) {
+        const bool taken = recalled != dialog.texts[ID_SEQUENCE];
+        dialog.hintShown = true;
+        dialog.Type(keys);
+        EXPECT_EQ(std::pair(dialog.texts[ID_SEQUENCE], dialog.hintShown), std::pair(recalled, !taken)) << keys;
+    }
+    dialog.Change(ID_ANSWER, "7"); // the "1" of "17" deleted
+    dialog.Type("1207");
+    EXPECT_EQ(dialog.boxes, std::vector<std::string> {"Браво!|Вы запомнили все цифры!|7,72,07,05,7,12,07"});
+    for (const auto& [pasted, value] :
+         {std::pair<std::string, int> {"0X", 40}, {"9\xD6", 0}, {"4 ", 24}, {" 4", 4}, {"Hv", 54}}) {
+        RecallOf({value, 1});
+        dialog.Change(ID_ANSWER, pasted);
+        EXPECT_EQ(dialog.texts[ID_SEQUENCE] + "|" + dialog.texts[ID_ANSWER], "|" + pasted);
+    }
 }
 
-// Thousands of actions in any order, of the user and of other programs, on the engine and on the model
-// of the rules alike: after each, and under each box, the window shows what the rules say.
-TEST(Drill, ShowsWhatTheRulesSayAfterEveryActionOfAWalk)
+// A drill, and what another program posts to the dialog or writes into a field it has disabled:
+// in each phase, what the window does not offer there changes nothing. On the way, a count or time
+// typed but not yet left comes into force as the drill starts, the series shows for its seconds,
+// giving up shows the whole series and hides the hint, and praise brings a round one value longer
+// and two seconds slower, of the same stream.
+TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
 {
-    const std::string texts[] = {"",   "0",  "00", "05",  "1",  "2", "3",  "4",
-                                 "12", "98", "99", "123", "9a", ":", " 4", "Ц"};
-    const int controls[] = {0, ID_ANSWER, ID_COUNT, ID_TIME, ID_START, ID_RANGE_DIGITS, ID_RANGE_NUMBERS};
-    // By phase, what the user does where the window offers it (indexes of the actions below).
-    const std::vector<int> offered[] = {
-        {0, 5, 6, 6, 6}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 5}, {7, 7, 7, 7, 7, 7, 7, 8, 8, 8, 2, 5, 0}};
-    for (std::uint32_t seed : {1u, 0u, 0x7FFFFFFFu, 3000000000u, 2024u, 77u}) {
-        Drill = DrillState {};
-        RecordingDialog dialog;
-        DrillModel model;
-        dialog.ticks = model.ticks = seed;
-        std::mt19937 random(seed);
-        const auto pick = [&](int choices) { return static_cast<int>(random() % choices); };
-        int control = 0;
-        int field = 0;
-        std::uintptr_t timer = 0;
-        bool click = false;
-        std::string text;
-        // The first five can come from another program in any phase.
-        const auto act = [&](auto& side, int action) {
-            std::string answer = side.texts[ID_ANSWER];
-            switch (action) {
-            case 0:
-                return (click ? side.Focus(ID_START) : void()), side.OnStartStop();
-            case 1:
-                return side.OnTimer(timer);
-            case 2:
-                return side.OnHintClicked();
-            case 3: // notifications
-                return side.OnAnswerChanged(), side.OnCountCommitted(), side.OnTimeCommitted(),
-                       side.OnAnswerLostFocus();
-            case 4:
-                return side.Change(click ? ID_ANSWER : field, text);
-            case 5: // a range button is chosen as it takes the focus
-                side.numbersMode = control == ID_RANGE_NUMBERS || (control != ID_RANGE_DIGITS && side.numbersMode);
-                return side.Focus(control);
-            case 6:
-                return side.Focus(field), side.Change(field, text);
-            case 7:
-                return side.Focus(ID_ANSWER), side.Type(text);
-            default: // the first or the last character deleted
-                return side.Change(ID_ANSWER, answer.erase(click || answer.empty() ? 0 : answer.size() - 1, 1));
+    const std::map<std::string, void (*)(DrillDialog&)> posted = {
+        {"СТАРТ", OnStartStop},         {"count left", OnCountCommitted},
+        {"time left", OnTimeCommitted}, {"answer changed", OnAnswerChanged},
+        {"?", OnHintClicked},           {"tick", [](DrillDialog& target) { OnTimer(target, TIMER_COUNTDOWN); }}};
+    // The other program has written 8 into count and time, and the value at the recall position
+    // into the answer field; then it posts all but what the window offers.
+    const auto nothingChangesByAllBut = [&](const std::set<std::string>& offered, const std::string& seen) {
+        const auto texts = dialog.texts;
+        dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = "8";
+        dialog.texts[ID_ANSWER] = std::to_string(Drill.SequenceValues[Drill.RecallIndex]);
+        EXPECT_EQ(dialog.Seen(), seen);
+        for (const auto& [name, action] : posted)
+            if (!offered.contains(name)) {
+                action(dialog);
+                EXPECT_EQ(dialog.Seen(), seen) << name;
             }
-        };
-        const char* const names[] = {"Enter", "tick", "?", "notified", "set", "focus", "typed", "keys", "deleted"};
-        const int giveUpOdds = seed % 2 ? 30 : 2; // a user who gives up rarely, or often
-        std::string done; // the actions so far
-        for (int step = 0; step < 4000 && !::testing::Test::HasFailure(); ++step) {
-            const std::vector<int>& choices = offered[model.phase];
-            int action = pick(12) ? choices[pick(choices.size())] : pick(5);
-            if (model.phase == DrillModel::Recall && action == 0 && pick(giveUpOdds) != 0)
-                action = 7;
-            control = controls[pick(7)];
-            control = model.disabled.contains(control) ? 0 : control;
-            field = pick(2) ? ID_COUNT : ID_TIME;
-            timer = pick(4) ? TIMER_COUNTDOWN : pick(3);
-            click = pick(2) && !model.disabled.contains(ID_START);
-            text = texts[pick(std::size(texts))];
-            // Mostly the value expected next, now and then with a leading 0, or pasted as text that reads as it.
-            if (const int value = action == 7 ? model.series[model.index] : 0; action == 7 && pick(4) != 0)
-                text = pick(8) ? (pick(4) ? "" : "0") + std::to_string(value)
-                               : std::string {char('1' + value / 10), char('&' + value % 10)};
-            done += std::string("\n  ") + names[action] + " " + std::to_string(action == 5 ? control : field) +
-                (click ? " click '" : " '") + text + "'";
-            dialog.whileBoxOpen = [&] {
-                click = false;
-                for (int posted = 0; posted < 4; ++posted) {
-                    EXPECT_EQ(dialog.Seen(), model.seenUnderBox)
-                        << "seed " << seed << ", step " << step << ", under the box, before " << names[posted];
-                    act(dialog, posted);
-                }
-            };
-            act(model, action);
-            act(dialog, action);
-            ASSERT_EQ(dialog.Seen(), model.Seen())
-                << "seed " << seed << ", step " << step
-                << ", the last actions:" << done.substr(done.size() > 600 ? done.size() - 600 : 0);
-        }
+        dialog.texts = texts;
+    };
+    dialog.texts[ID_COUNT] = "5";
+    dialog.texts[ID_TIME] = "9"; // edited, but not left: not in force
+    dialog.focused = ID_COUNT;
+    OnStartStop(dialog);
+    nothingChangesByAllBut(
+        {"tick"},
+        "memorize, all of 5 in 3 s, countdown 3 | 34,29,63,46,87 | 34 | 8 | 8 | СТАРТ | disabled 311 "
+        "331 332 501 521 531 532 | focus 0 | timer | boxes 0 | expects ");
+    // The first tick is not the countdown's.
+    for (std::uintptr_t timer : {TIMER_COUNTDOWN + 1, TIMER_COUNTDOWN, TIMER_COUNTDOWN})
+        OnTimer(dialog, timer);
+    EXPECT_EQ(
+        dialog.Seen(),
+        "memorize, all of 5 in 3 s, countdown 1 | 34,29,63,46,87 |  | 5 | 9 | СТАРТ | disabled 311 331 332 501 521 "
+        "531 532 | focus 0 | timer | boxes 0 | expects ");
+    OnTimer(dialog, TIMER_COUNTDOWN);
+    OnHintClicked(dialog);
+    dialog.Focus(0); // another application is switched to, and back: the hint has gone
+    dialog.Focus(ID_ANSWER);
+    nothingChangesByAllBut({"СТАРТ", "answer changed", "?"},
+                           "recall, 0 of 5 in 3 s, icon |  | 34 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 "
+                           "532 | focus 311 | boxes 0 | expects 34");
+    dialog.Type("34");
+    dialog.Type("29");
+    dialog.hintShown = true;
+    dialog.whileBoxOpen = [&] {
+        nothingChangesByAllBut({},
+                               "recall, 2 of 5 in 3 s, icon | 34,29, | 63 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 "
+                               "332 531 532 | focus 311 | boxes 1 | expects ");
+    };
+    OnStartStop(dialog); // gives up
+    dialog.texts[ID_COUNT] = "1";
+    dialog.texts[ID_TIME] = "12";
+    dialog.numbersMode = false; // "0..9": the next draw, 83, has the low 4 bits 3
+    dialog.Focus(ID_COUNT);
+    dialog.Focus(ID_TIME); // left when Enter starts the drill
+    nothingChangesByAllBut(
+        {"СТАРТ", "count left", "time left"},
+        "idle, all of 1 in 3 s, icon |  | 34 | 8 | 8 | СТАРТ | disabled 311 521 | focus 332 | boxes 1 | expects ");
+    OnStartStop(dialog);
+    for (int left = 12; left > 0; --left) { // each second drawn, with one figure or two
+        EXPECT_NE(dialog.Seen().find(", countdown " + std::to_string(left) + " |"), std::string::npos) << left;
+        OnTimer(dialog, TIMER_COUNTDOWN);
     }
+    OnHintClicked(dialog); // the one value of the series is the last one, and "?" shows it too
+    EXPECT_EQ(std::pair(dialog.hintShown, std::string(ExpectedValueText())), std::pair(true, std::string("3")));
+    dialog.whileBoxOpen = [&] {
+        nothingChangesByAllBut({},
+                               "recall, 1 of 1 in 12 s, icon | 3 | 29 | 8 | 8 | ОСТАНОВИТЬ | disabled 331 332 531 532 "
+                               "| focus 311 | boxes 2 | expects ");
+    };
+    dialog.Type("3");
+    EXPECT_EQ(dialog.boxes[0], "Вы не запомнили следующий ряд:|34,29,63,46,87|34,29,");
+    EXPECT_EQ(
+        dialog.Seen(),
+        "idle, all of 2 in 14 s, icon |  |  | 2 | 14 | СТАРТ | disabled 311 521 | focus 501 | boxes 2 | expects ");
+
+    // After the praise a round of four numbers of the same stream, from its first value: a wrong entry
+    // stays, and "?" shows the value after the one taken. The praise lengthens it by one value.
+    dialog.numbersMode = true;
+    dialog.texts[ID_COUNT] = "4";
+    dialog.texts[ID_TIME] = "1";
+    dialog.Focus(ID_COUNT);
+    dialog.Focus(ID_TIME);
+    OnStartStop(dialog);
+    OnTimer(dialog, TIMER_COUNTDOWN);
+    dialog.Type("9412");
+    OnHintClicked(dialog);
+    EXPECT_EQ(dialog.Seen(),
+              "recall, 1 of 4 in 1 s, icon | 94, | 12 | 4 | 1 | ОСТАНОВИТЬ | disabled 331 332 531 532 | "
+              "focus 311 | hint | boxes 2 | expects 86");
+    dialog.Change(ID_ANSWER, "");
+    dialog.Type("86024");
+    EXPECT_EQ(dialog.Seen(),
+              "idle, all of 5 in 3 s, icon |  |  | 5 | 3 | СТАРТ | disabled 311 521 | focus 501 | boxes 3 | expects ");
+    // Given up at once, the next round: the box lists the whole series, and count and time stay.
+    OnStartStop(dialog);
+    for (int second = 0; second < 3; ++second)
+        OnTimer(dialog, TIMER_COUNTDOWN);
+    OnStartStop(dialog);
+    EXPECT_EQ(dialog.boxes.back(), "Вы не запомнили следующий ряд:|18,92,81,35,9|");
+    EXPECT_EQ(dialog.Seen(),
+              "idle, all of 5 in 3 s, icon |  |  | 5 | 3 | СТАРТ | disabled 311 521 | focus 501 | boxes 4 | expects ");
+}
+
+TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurtherThanNinetyNine)
+{
+    // Pasted, "9a" makes 90 + 49, more than a field shows, "9Ц" (0xD6 in code page 1251) 90 + 166 = 256,
+    // which wraps to 0,
+    // and ":" 58 - 48 = 10, a number in range that the field shows instead of the colon.
+    const std::tuple<std::string, int, std::string> cases[] = {{"", 1, "1"},      {"00", 1, "1"},   {"05", 5, "05"},
+                                                               {"123", 12, "12"}, {"9a", 99, "99"}, {"9\xD6", 1, "1"},
+                                                               {":", 10, "10"},   {"98", 98, "98"}};
+    for (const auto& [typed, taken, shown] : cases) {
+        dialog.texts[ID_COUNT] = dialog.texts[ID_TIME] = typed;
+        for (int control : {ID_COUNT, ID_TIME, 0}) // each left in turn
+            dialog.Focus(control);
+        EXPECT_EQ(std::tuple(+Drill.ItemCount, +Drill.ShowSeconds, dialog.texts[ID_COUNT], dialog.texts[ID_TIME]),
+                  std::tuple(taken, taken, shown, shown))
+            << typed;
+    }
+    RecallOf(std::vector(99, 0));
+    dialog.Type(std::string(99, '0'));
+    EXPECT_EQ(dialog.texts[ID_COUNT] + "|" + dialog.texts[ID_TIME], "99|99");
 }
 
 } // namespace

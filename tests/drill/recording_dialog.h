@@ -16,64 +16,22 @@
 #include <utility>
 #include <vector>
 
-// The controls as the user meets them, for the engine's dialog and for the model of the rules alike:
-// Side has the drill's operations (OnAnswerChanged(), ...) as its own.
-template <class Side>
-struct Controls {
+class RecordingDialog final : public DrillDialog {
+public:
     std::map<int, std::string> texts {
         {ID_SEQUENCE, ""}, {ID_ANSWER, ""}, {ID_COUNT, "3"}, {ID_TIME, "3"}, {ID_START, "СТАРТ"}};
     std::set<int> disabled {ID_ANSWER, ID_HINT};
+    // What the painter last drew in each area; empty where it has still to draw, as at first.
+    std::map<DrillArea, std::string> drawn {{DrillArea::Digits, "icon"}};
+    bool numbersMode = true; // "0..99" chosen
+    // Each message box as "caption|text|sequence field": what the user sees while it is open.
+    std::vector<std::string> boxes;
+    // What reaches the dialog while a box is open, as its loop dispatches messages.
+    std::function<void()> whileBoxOpen;
     int focused = ID_START; // 0: no control
     bool timerRunning = false;
     bool hintShown = false;
-    // Each message box as "caption|text|sequence field": what the user sees while it is open.
-    std::vector<std::string> boxes;
-    bool numbersMode = true; // "0..99" chosen
     std::uint32_t ticks = 1;
-
-    void Focus(int control)
-    {
-        Side& side = static_cast<Side&>(*this);
-        if (const int left = std::exchange(focused, control); left == ID_COUNT || left == ID_TIME)
-            left == ID_COUNT ? side.OnCountCommitted() : side.OnTimeCommitted();
-        else if (left == ID_ANSWER)
-            side.OnAnswerLostFocus();
-    }
-    // The user types into the answer field: every key is one change.
-    void Type(const std::string& keys)
-    {
-        for (char key : keys)
-            Change(ID_ANSWER, texts[ID_ANSWER] + key);
-    }
-    void Change(int control, const std::string& text)
-    {
-        texts[control] = text;
-        if (control == ID_ANSWER)
-            static_cast<Side&>(*this).OnAnswerChanged();
-    }
-    // After the phase, the strip, the series length and time, and the countdown or the icon: the texts
-    // of the sequence, answer, count and time fields and the start button, the disabled controls, the one
-    // with the focus, the last box and the value "?" would show.
-    std::string Seen(std::string seen, const std::string& expects) const
-    {
-        for (const auto& [control, text] : texts)
-            seen += " | " + text;
-        seen += " | disabled";
-        for (int control : disabled)
-            seen += " " + std::to_string(control);
-        return seen + " | focus " + std::to_string(focused) + (timerRunning ? " | timer" : "") +
-            (hintShown ? " | hint" : "") + " | boxes " + std::to_string(boxes.size()) + " " +
-            (boxes.empty() ? "" : boxes.back()) + " | expects " + expects;
-    }
-};
-
-class RecordingDialog final : public DrillDialog, public Controls<RecordingDialog> {
-public:
-    // What the painter last drew in each area; empty where it has still to draw, as at first.
-    std::string strip;
-    std::string digits = "icon";
-    // What reaches the dialog while a box is open, as its loop dispatches messages.
-    std::function<void()> whileBoxOpen;
 
     void Enable(int control, bool enabled) override
     {
@@ -86,9 +44,15 @@ public:
     void ShowSequence(const char* text) override { texts[ID_SEQUENCE] = text ? text : ""; }
     void ReadText(int control, char* text, int size) override { text[texts[control].copy(text, size - 1)] = '\0'; }
     // Hiding the icon lays bare the area where the countdown is drawn.
-    void ShowTimerIcon(bool shown) override { digits = shown ? "icon" : ""; }
-    void Focus(int control) override { Controls::Focus(control); }
-    void Invalidate(DrillArea area) override { (area == DrillArea::Progress ? strip : digits).clear(); }
+    void ShowTimerIcon(bool shown) override { drawn[DrillArea::Digits] = shown ? "icon" : ""; }
+    void Focus(int control) override
+    {
+        if (const int left = std::exchange(focused, control); left == ID_COUNT || left == ID_TIME)
+            (left == ID_COUNT ? OnCountCommitted : OnTimeCommitted)(*this);
+        else if (left == ID_ANSWER)
+            OnAnswerLostFocus(*this);
+    }
+    void Invalidate(DrillArea area) override { drawn[area].clear(); }
     void StartCountdownTimer() override { timerRunning = true; }
     void StopCountdownTimer() override { timerRunning = false; }
     void ShowMessage(const char* text, const char* caption) override
@@ -102,26 +66,41 @@ public:
     void HideHint() override { hintShown = false; }
     std::uint32_t TickCount() override { return ticks; }
 
-    void OnStartStop() { ::OnStartStop(*this); }
-    void OnTimer(std::uintptr_t timer) { ::OnTimer(*this, timer); }
-    void OnAnswerChanged() { ::OnAnswerChanged(*this); }
-    void OnAnswerLostFocus() { ::OnAnswerLostFocus(*this); }
-    void OnHintClicked() { ::OnHintClicked(*this); }
-    void OnCountCommitted() { ::OnCountCommitted(*this); }
-    void OnTimeCommitted() { ::OnTimeCommitted(*this); }
-
-    // What the user sees once the dialog is painted: the strip shows the values recalled, or "all".
+    // The phase, then what the user sees once the dialog is painted: the strip (full but in recall)
+    // with the series length and time, the countdown or the icon, the texts of the sequence, answer,
+    // count and time fields and the start button, the disabled controls, the one with the focus,
+    // and the value "?" would show.
     std::string Seen()
     {
+        if (drawn[DrillArea::Progress].empty())
+            drawn[DrillArea::Progress] = Drill.Phase == DrillPhase::Recall ? std::to_string(Drill.RecallIndex) : "all";
+        if (drawn[DrillArea::Digits].empty())
+            drawn[DrillArea::Digits] = "countdown " + std::to_string(Drill.Countdown);
         const char* const phases[] = {"idle", "memorize", "recall"};
-        if (strip.empty())
-            strip = Drill.Phase == DrillPhase::Recall ? std::to_string(Drill.RecallIndex) : "all";
-        if (digits.empty())
-            digits = "countdown " + std::to_string(Drill.Countdown);
-        return Controls::Seen(std::string(phases[static_cast<int>(Drill.Phase)]) + ", " + strip + " of " +
-                                  std::to_string(Drill.ItemCount) + " in " + std::to_string(Drill.ShowSeconds) +
-                                  " s, " + digits,
-                              ExpectedValueText());
+        std::string seen = std::string(phases[static_cast<int>(Drill.Phase)]) + ", " + drawn[DrillArea::Progress] +
+            " of " + std::to_string(Drill.ItemCount) + " in " + std::to_string(Drill.ShowSeconds) + " s, " +
+            drawn[DrillArea::Digits] + " |";
+        for (const auto& [control, text] : texts)
+            seen += " " + text + " |";
+        seen += " disabled";
+        for (int control : disabled)
+            seen += " " + std::to_string(control);
+        return seen + " | focus " + std::to_string(focused) + (timerRunning ? " | timer" : "") +
+            (hintShown ? " | hint" : "") + " | boxes " + std::to_string(boxes.size()) + " | expects " +
+            ExpectedValueText();
+    }
+
+    // The user types into the answer field: every key is one change.
+    void Type(const std::string& keys)
+    {
+        for (char key : keys)
+            Change(ID_ANSWER, texts[ID_ANSWER] + key);
+    }
+    void Change(int control, const std::string& text)
+    {
+        texts[control] = text;
+        if (control == ID_ANSWER)
+            OnAnswerChanged(*this);
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 // The first draws of a fresh process whose first tick count is the seed; later ones do not reseed.
@@ -26,7 +28,7 @@ TEST(Generator, FollowsTheLehmerStreamOfTheFirstTickCount)
     EXPECT_EQ(Draws(3000000000u, 2), (std::vector<std::uint32_t> {887976427, 47594331}));
 }
 
-TEST(Generator, KeepsTheDrawsWhoseLowBitsAreInRange)
+TEST(Generator, KeepsTheDrawsWhoseLowBitsAreInRangeAndReachesEveryValue)
 {
     Drill = DrillState {}; // a fresh process, its first tick count 1
     RecordingDialog dialog;
@@ -34,6 +36,15 @@ TEST(Generator, KeepsTheDrawsWhoseLowBitsAreInRange)
     Drill.ItemCount = 20;
     GenerateSequence(dialog, false);
     EXPECT_STREQ(Drill.SequenceText, "5,2,8,9,7,3,6,0,8,2,1,3,9,0,2,4,9,9,3,1");
+    Drill.ItemCount = 99;
+    for (int limit : {10, 100}) {
+        std::set<int> seen;
+        for (int round = 0; round < 40; ++round) {
+            GenerateSequence(dialog, limit == 100);
+            seen.insert(Drill.SequenceValues, Drill.SequenceValues + Drill.ItemCount);
+        }
+        EXPECT_EQ(std::tuple(seen.size(), *seen.begin(), *seen.rbegin()), std::tuple(limit, 0, limit - 1));
+    }
 }
 
 } // namespace
