@@ -14,11 +14,11 @@ static HWND Control(int id)
 
 // The engine's texts are UTF-8. The wide entry points show them as they are under any code page
 // of the system, where the ANSI ones would read their bytes in that code page. A null text is empty.
-static const wchar_t* Widen(const char* text, wchar_t* wide, int size)
+static const wchar_t* Widen(const char* text, wchar_t (&wide)[SequenceTextSize])
 {
     wide[0] = L'\0';
     if (text)
-        MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, size);
+        MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, SequenceTextSize);
     return wide;
 }
 
@@ -30,7 +30,7 @@ void MainDialogControls::Enable(int control, bool enabled)
 void MainDialogControls::SetText(int control, const char* text)
 {
     wchar_t wide[SequenceTextSize];
-    SetWindowTextW(Control(control), Widen(text, wide, SequenceTextSize));
+    SetWindowTextW(Control(control), Widen(text, wide));
 }
 
 void MainDialogControls::ShowSequence(const char* text)
@@ -73,8 +73,7 @@ void MainDialogControls::ShowMessage(const char* text, const char* caption)
 {
     wchar_t wideText[SequenceTextSize];
     wchar_t wideCaption[SequenceTextSize];
-    MessageBoxW(Ui.Dialog, Widen(text, wideText, SequenceTextSize), Widen(caption, wideCaption, SequenceTextSize),
-                MB_OK);
+    MessageBoxW(Ui.Dialog, Widen(text, wideText), Widen(caption, wideCaption), MB_OK);
 }
 
 bool MainDialogControls::NumbersModeChosen()
