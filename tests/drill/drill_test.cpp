@@ -162,8 +162,7 @@ TEST_F(Drilling, ADrillMovesOnlyAsTheWindowOffersInEachPhase)
 TEST_F(Drilling, CountAndTimeComeIntoForceAsShownWhenLeftAndAfterSuccessNoFurtherThanNinetyNine)
 {
     // Pasted, "9a" makes 90 + 49, more than a field shows, "9Ц" (0xD6 in code page 1251) 90 + 166 = 256,
-    // which wraps to 0,
-    // and ":" 58 - 48 = 10, a number in range that the field shows instead of the colon.
+    // which wraps to 0, and ":" 58 - 48 = 10, a number in range that the field shows instead of the colon.
     const std::tuple<std::string, int, std::string> cases[] = {{"", 1, "1"},      {"00", 1, "1"},   {"05", 5, "05"},
                                                                {"123", 12, "12"}, {"9a", 99, "99"}, {"9\xD6", 1, "1"},
                                                                {":", 10, "10"},   {"98", 98, "98"}};
